@@ -1,0 +1,29 @@
+#include <QApplication>
+
+#include "main_window/frmMain.h"
+#include "platform/Random.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // The settings store is found by these names: set them before the first read.
+  QCoreApplication::setOrganizationName(QStringLiteral("Novemo"));
+  QCoreApplication::setApplicationName(QStringLiteral("Novemo"));
+
+  novemo::ModalHost host;
+  novemo::QtMessages messages(host);
+  novemo::QtInput input(host);
+  novemo::QtBeeper beeper;
+  novemo::QtSettingsStore store;
+  novemo::ClockMixedRandom random;
+  novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random});
+
+  novemo::MainWindow window(form);
+  host.parent = &window;
+  host.beforeModal = [&window] { window.Sync(); };
+
+  window.Sync();
+  window.show();
+  return QApplication::exec();
+}

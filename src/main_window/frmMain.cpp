@@ -1,0 +1,59 @@
+#include "main_window/frmMain.h"
+
+namespace novemo {
+
+frmMain::frmMain(Platform platform)
+    : platform_(platform),
+      trayStore_{{{*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper},
+                  {*this, platform.beeper}}} {
+  Timer1.Interval = 1000;
+  Timer1.Enabled = false;
+
+  for (std::int16_t k = 1; k <= 9; ++k) {
+    trays_[k] = &trayStore_[static_cast<std::size_t>(k - 1)];
+    // Creating and sizing a square inside the window raises its resize event.
+    Tray(k).Size(kTraySizeTwips, kTraySizeTwips);
+  }
+
+  Label1.Caption = "Click on File- New Game or press Cltr+N for new game.";
+  Label1.Left = 1080;
+  Label1.Top = 3000;
+  Label1.Width = 4215;
+  Label1.Height = 255;
+
+  Shape2 = Shape{0x000000, 1, 0x000000, 3480, 120, 2535, 135};
+  Shape1 = Shape{0x000000, 1, 0x000000, 0, 120, 2415, 135};
+
+  lblTime.Left = 2640;
+  lblTime.Top = 0;
+  lblTime.Height = 360;
+}
+
+void frmMain::ClearAllBoxes() {
+  for (std::int16_t i = 1; i <= 9; ++i)
+    Tray(i).ClearBoxes();
+}
+
+void frmMain::GetActiveTray() {
+  // The last square with an active cell wins; with none, ActiveTray stays.
+  for (std::int16_t i = 1; i <= 9; ++i) {
+    if (Tray(i).ActiveBox() != 0) state_.ActiveTray = i;
+  }
+}
+
+void frmMain::MenuClick(MenuId id) {
+  if (!Menu[id].Enabled) return;
+  switch (id) {
+    default:
+      break;
+  }
+}
+
+}  // namespace novemo

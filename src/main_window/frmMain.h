@@ -1,0 +1,80 @@
+#pragma once
+
+// The game's one window: its controls as data, its state record and every
+// handler. The toolkit layer draws the controls and feeds events in.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "main_window/Menu.h"
+#include "main_window/StateRecord.h"
+#include "platform/Controls.h"
+#include "platform/OneBased.h"
+#include "platform/Platform.h"
+#include "tray/Tray.h"
+
+namespace novemo {
+
+inline constexpr int kBoardShownLeft = 0;
+inline constexpr int kBoardHiddenLeft = 8000;  // beyond the client area's right edge
+
+// The box that holds the nine squares and takes the keys of play. Twips.
+struct PictureBox {
+  int Left = kBoardShownLeft;
+  int Top = 480;
+  int Width = 5895;
+  int Height = 5895;
+  Rgb BackColor = 0xA0A0A0;  // shows between the squares as the grid's thick lines
+  int focusRequests = 0;     // each one asks the toolkit to give the box the keyboard
+};
+
+using TrayRefs = OneBased<Tray*, 9>;
+
+// Square k's place inside Picture1, in twips; squares run 1 to 9 row by row.
+constexpr int TrayLeft(std::int16_t k) {
+  return 120 + 1920 * ((k - 1) % 3);
+}
+constexpr int TrayTop(std::int16_t k) {
+  return 120 + 1920 * ((k - 1) / 3);
+}
+
+class frmMain final : public TrayOwner {
+ public:
+  static constexpr std::string_view Caption = "Novemo 1.2";
+  static constexpr int ClientWidth = 5955;  // twips: 397 x 431 pixels
+  static constexpr int ClientHeight = 6465;
+
+  explicit frmMain(Platform platform);
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  // Controls, in the window's own order.
+  Timer Timer1;
+  PictureBox Picture1;
+  novemo::Tray& Tray(std::int16_t k) { return *trays_[k]; }
+  const novemo::Tray& Tray(std::int16_t k) const { return *trays_[k]; }
+  Label Label1;
+  Shape Shape2;
+  Shape Shape1;
+  Label lblTime;
+  MenuBar Menu;
+
+  const StateRecord& State() const { return state_; }
+
+  // What a square calls when one of its cells is clicked.
+  void ClearAllBoxes() override;
+  void GetActiveTray() override;
+
+  // Runs the handler of a menu item, as its click or shortcut does; a disabled
+  // item does nothing.
+  void MenuClick(MenuId id);
+
+ private:
+  Platform platform_;
+  StateRecord state_;
+  std::array<novemo::Tray, 9> trayStore_;
+  TrayRefs trays_;
+};
+
+}  // namespace novemo

@@ -1,0 +1,72 @@
+#pragma once
+
+// What the game logic needs of the desktop beyond plain control data: modal
+// boxes, the beep, the per-user settings store and a random source. The game
+// gets Qt versions of these; tests get the in-memory ones of Memory.h.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace novemo {
+
+enum class MsgIcon { None, Information, Question };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer : std::int16_t { Ok = 1, Yes = 6, No = 7 };
+
+// Modal message box. Lines of `text` are separated by a carriage return alone.
+// An empty title stands for the application's own name.
+class MessageDialog {
+ public:
+  virtual ~MessageDialog() = default;
+  virtual MsgAnswer Show(std::string_view text, std::string_view title, MsgIcon icon,
+                         MsgButtons buttons) = 0;
+};
+
+// Modal input box: the typed text, or empty when cancelled.
+class InputDialog {
+ public:
+  virtual ~InputDialog() = default;
+  virtual std::string Ask(std::string_view prompt, std::string_view title) = 0;
+};
+
+class Beeper {
+ public:
+  virtual ~Beeper() = default;
+  virtual void Beep() = 0;
+};
+
+// Per-user text values addressed by application, section and key.
+class SettingsStore {
+ public:
+  struct CommitResult {
+    bool ok = true;
+    std::string location;  // where the values live, for the player to find it
+    std::string reason;    // why they could not be written
+  };
+
+  virtual ~SettingsStore() = default;
+  virtual std::string Read(std::string_view app, std::string_view section, std::string_view key,
+                           std::string_view fallback) = 0;
+  virtual void Write(std::string_view app, std::string_view section, std::string_view key,
+                     std::string_view value) = 0;
+  // Pushes written values to permanent storage.
+  virtual CommitResult Commit() = 0;
+};
+
+// Uniform draws from [0, 1).
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  virtual double Next() = 0;
+};
+
+struct Platform {
+  MessageDialog& messages;
+  InputDialog& input;
+  Beeper& beeper;
+  SettingsStore& store;
+  RandomSource& random;
+};
+
+}  // namespace novemo

@@ -1,0 +1,156 @@
+#include "platform/qt/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "platform/qt/BoardView.h"
+
+namespace novemo {
+
+// A rectangle shape: solid fill inside its border.
+class ShapeView final : public QWidget {
+ public:
+  ShapeView(const Shape& shape, QWidget* parent) : QWidget(parent), shape_(shape) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const int width = std::max<int>(shape_.BorderWidth, 1);
+    painter.fillRect(rect(), QColor::fromRgb(static_cast<QRgb>(shape_.BorderColor)));
+    painter.fillRect(rect().adjusted(width, width, -width, -width),
+                     QColor::fromRgb(static_cast<QRgb>(shape_.FillColor)));
+  }
+
+ private:
+  const Shape& shape_;
+};
+
+MainWindow::MainWindow(frmMain& form) : form_(form) {
+  setWindowTitle(
+      QString::fromUtf8(frmMain::Caption.data(), static_cast<qsizetype>(frmMain::Caption.size())));
+  // A fixed border with a close box only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/novemo/icon-16.png"), QSize(16, 16));
+  icon.addFile(QStringLiteral(":/novemo/icon-32.png"), QSize(32, 32));
+  setWindowIcon(icon);
+
+  client_ = new QWidget(this);
+  client_->setFixedSize(TwipsToPixels(frmMain::ClientWidth), TwipsToPixels(frmMain::ClientHeight));
+  setCentralWidget(client_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  // Created bottom first: the board covers the hint label while in view.
+  label1_ = new QLabel(client_);
+  QFont dialogFont = label1_->font();
+  dialogFont.setPixelSize(11);  // the 8-point dialog font
+  label1_->setFont(dialogFont);
+  label1_->setText(QString::fromStdString(form_.Label1.Caption));
+  Place(*label1_, form_.Label1.Left, form_.Label1.Top, form_.Label1.Width, form_.Label1.Height);
+
+  board_ = new BoardView(form_, client_);
+  board_->afterEvent = [this] { Sync(); };
+
+  shape2_ = new ShapeView(form_.Shape2, client_);
+  Place(*shape2_, form_.Shape2.Left, form_.Shape2.Top, form_.Shape2.Width, form_.Shape2.Height);
+  shape1_ = new ShapeView(form_.Shape1, client_);
+  Place(*shape1_, form_.Shape1.Left, form_.Shape1.Top, form_.Shape1.Width, form_.Shape1.Height);
+
+  lblTime_ = new QLabel(client_);
+  QFont clockFont;
+  clockFont.setStyleHint(QFont::SansSerif);
+  clockFont.setPixelSize(18);  // 13.5 points
+  lblTime_->setFont(clockFont);
+  lblTime_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  timer1_.setTimerType(Qt::CoarseTimer);
+  BuildMenus();
+  Sync();
+  board_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::Place(QWidget& widget, int left, int top, int width, int height) {
+  widget.setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                     TwipsToPixels(height));
+}
+
+void MainWindow::BuildMenus() {
+  std::array<QMenu*, kMenuCount> menus{};
+  for (const MenuItem& item : form_.Menu.Items()) {
+    const auto index = static_cast<std::size_t>(item.id);
+    const QString caption =
+        QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
+    if (item.TopLevel()) {
+      menus[index] = menuBar()->addMenu(caption);
+      actions_[index] = menus[index]->menuAction();
+      continue;
+    }
+    QMenu* menu = menus[static_cast<std::size_t>(item.parent)];
+    if (item.separator) {
+      actions_[index] = menu->addSeparator();
+      continue;
+    }
+    QAction* action = menu->addAction(caption);
+    if (!item.shortcut.empty()) {
+      action->setShortcut(QKeySequence(
+          QString::fromUtf8(item.shortcut.data(), static_cast<qsizetype>(item.shortcut.size()))));
+      // The window holds every shortcut too, so items of a hidden menu still answer.
+      addAction(action);
+    }
+    action->setCheckable(item.id == MenuId::mnEasy || item.id == MenuId::mnDifficult);
+    const MenuId id = item.id;
+    connect(action, &QAction::triggered, this, [this, id] {
+      form_.MenuClick(id);
+      Sync();
+    });
+    actions_[index] = action;
+  }
+}
+
+void MainWindow::Sync() {
+  for (const MenuItem& item : form_.Menu.Items()) {
+    QAction* action = actions_[static_cast<std::size_t>(item.id)];
+    action->setVisible(item.Visible);
+    action->setEnabled(item.Enabled);
+    if (action->isCheckable()) action->setChecked(item.Checked);
+  }
+
+  const PictureBox& picture = form_.Picture1;
+  Place(*board_, picture.Left, picture.Top, picture.Width, picture.Height);
+  board_->Sync();
+
+  const QString clock = QString::fromStdString(form_.lblTime.Caption);
+  if (lblTime_->text() != clock) {
+    lblTime_->setText(clock);
+    lblTime_->adjustSize();  // the clock label sizes itself to its text
+    lblTime_->move(TwipsToPixels(form_.lblTime.Left), TwipsToPixels(form_.lblTime.Top));
+    lblTime_->resize(lblTime_->width(), TwipsToPixels(form_.lblTime.Height));
+  }
+
+  if (form_.Timer1.Enabled != timer1_.isActive() || timer1_.interval() != form_.Timer1.Interval) {
+    if (form_.Timer1.Enabled) {
+      timer1_.start(form_.Timer1.Interval);
+    } else {
+      timer1_.stop();
+    }
+  }
+
+  if (picture.focusRequests != focusRequestsSeen_) {
+    focusRequestsSeen_ = picture.focusRequests;
+    board_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+}
+
+}  // namespace novemo
