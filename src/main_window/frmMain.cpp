@@ -51,6 +51,12 @@ void frmMain::GetActiveTray() {
 void frmMain::MenuClick(MenuId id) {
   if (!Menu[id].Enabled) return;
   switch (id) {
+    case MenuId::mnNew:
+      return mnNew_Click();
+    case MenuId::mnEasy:
+      return mnEasy_Click();
+    case MenuId::mnDifficult:
+      return mnDifficult_Click();
     default:
       break;
   }

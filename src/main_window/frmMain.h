@@ -29,8 +29,6 @@ struct PictureBox {
   int focusRequests = 0;     // each one asks the toolkit to give the box the keyboard
 };
 
-using TrayRefs = OneBased<Tray*, 9>;
-
 // Square k's place inside Picture1, in twips; squares run 1 to 9 row by row.
 constexpr int TrayLeft(std::int16_t k) {
   return 120 + 1920 * ((k - 1) % 3);
@@ -70,7 +68,17 @@ class frmMain final : public TrayOwner {
   // item does nothing.
   void MenuClick(MenuId id);
 
+  // New game and levels.
+  void mnNew_Click();
+  void mnEasy_Click();
+  void mnDifficult_Click();
+
  private:
+  void ResetGame();
+  void GeneratePuzzle();
+  void SetAllTrays();
+  void StartGame();
+
   Platform platform_;
   StateRecord state_;
   std::array<novemo::Tray, 9> trayStore_;

@@ -95,4 +95,7 @@ class Tray {
   OneBased<Shape, 9> Box_;
 };
 
+// The nine squares of the board, 1 to 9 row by row.
+using TrayRefs = OneBased<Tray*, 9>;
+
 }  // namespace novemo
