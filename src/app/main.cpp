@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
   host.parent = &window;
   host.beforeModal = [&window] { window.Sync(); };
 
+  form.Form_Load();
   window.Sync();
   window.show();
   return QApplication::exec();

@@ -4,6 +4,27 @@
 
 namespace novemo {
 
+void frmMain::Form_Load() {
+  state_.LevelDifficult = false;
+  state_.ActiveTray = 5;
+  state_.ActiveCell = 5;
+  Tray(state_.ActiveTray).ActiveBox(state_.ActiveCell);
+  LoadScores();
+  Tray(state_.ActiveTray).lblNo_Click(state_.ActiveCell);
+  mnNew_Click();
+}
+
+void frmMain::Form_Unload() {
+  if (unloaded_) return;
+  SaveScores();
+  unloaded_ = true;
+}
+
+// Unloading the window runs Form_Unload, exactly as its close box does.
+void frmMain::mnExit_Click() {
+  Form_Unload();
+}
+
 // The steps every new game shares, whichever command starts it.
 void frmMain::StartGame() {
   ResetGame();

@@ -51,14 +51,32 @@ void frmMain::GetActiveTray() {
 void frmMain::MenuClick(MenuId id) {
   if (!Menu[id].Enabled) return;
   switch (id) {
+    case MenuId::mntest:
+      return mntest_Click();
     case MenuId::mnNew:
       return mnNew_Click();
+    case MenuId::mnGiveup:
+      return mnGiveup_Click();
+    case MenuId::mnScore:
+      return mnScore_Click();
+    case MenuId::mnExit:
+      return mnExit_Click();
     case MenuId::mnEasy:
       return mnEasy_Click();
     case MenuId::mnDifficult:
       return mnDifficult_Click();
-    default:
-      break;
+    case MenuId::mnHow:
+      return mnHow_Click();
+    case MenuId::mnAbout:
+      return mnAbout_Click();
+    case MenuId::mnHelpers:
+    case MenuId::mnFile:
+    case MenuId::Sep3:
+    case MenuId::Sep:
+    case MenuId::mnLevel:
+    case MenuId::mnHelp:
+    case MenuId::Sep2:
+      break;  // menus and separators have no action
   }
 }
 

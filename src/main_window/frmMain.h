@@ -68,21 +68,52 @@ class frmMain final : public TrayOwner {
   // item does nothing.
   void MenuClick(MenuId id);
 
-  // New game and levels.
+  // Start-up, new game, levels and shutdown.
+  void Form_Load();
+  void Form_Unload();
+  bool Unloaded() const { return unloaded_; }  // the toolkit closes the window then
   void mnNew_Click();
   void mnEasy_Click();
   void mnDifficult_Click();
+  void mnExit_Click();
+
+  // Clock, Give Up and the test command.
+  void Timer1_Timer();
+  void mnGiveup_Click();
+  void mntest_Click();
+
+  // Help and About.
+  void mnHow_Click();
+  void mnAbout_Click();
+
+  // Scores.
+  void mnScore_Click();
+
+  // Keyboard play. Shift: Shift 1, Ctrl 2, Alt 4, summed.
+  void Picture1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+  void Picture1_LostFocus();
+
+  // After a win or a confirmed give-up, until the next new game.
+  bool GameEnded() const;
 
  private:
   void ResetGame();
   void GeneratePuzzle();
   void SetAllTrays();
   void StartGame();
+  void ShowSolution();
+  bool IsGridComplete();
+  void AnnounceWin();
+  void LoadScores();
+  void SaveScores();
+  void RecordScore(std::int16_t offset);
 
   Platform platform_;
   StateRecord state_;
   std::array<novemo::Tray, 9> trayStore_;
   TrayRefs trays_;
+  bool unloaded_ = false;
+  bool storeFailureReported_ = false;
 };
 
 }  // namespace novemo

@@ -10,7 +10,7 @@
 
 namespace novemo {
 
-enum class MsgIcon { None, Information, Question };
+enum class MsgIcon { None, Information, Question, Warning };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer : std::int16_t { Ok = 1, Yes = 6, No = 7 };
 

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt/KeyTranslation.h"
+
 namespace novemo {
 namespace {
 
@@ -131,13 +133,28 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
-  QWidget::keyPressEvent(event);
+  const KeyPress key = TranslateKey(*event);
+  form_.Picture1_KeyDown(key.code, key.shift);
+  event->accept();
+  if (afterEvent) afterEvent();
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
+  // Focus that leaves with the whole window (another window, a box, the menu)
+  // comes back by itself; only a control of this window taking it counts.
+  switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+      return;
+    default:
+      form_.Picture1_LostFocus();
+      if (afterEvent) afterEvent();
+  }
 }
 
+// Tab and Backtab are keys of play like any other.
 bool BoardView::focusNextPrevChild(bool) {
   return false;
 }

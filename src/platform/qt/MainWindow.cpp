@@ -50,10 +50,18 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
 
   // Created bottom first: the board covers the hint label while in view.
   label1_ = new QLabel(client_);
+  // The 8-point dialog font, a pixel smaller where the face at hand is wider
+  // than the label.
   QFont dialogFont = label1_->font();
-  dialogFont.setPixelSize(11);  // the 8-point dialog font
+  const QString hint = QString::fromStdString(form_.Label1.Caption);
+  for (int pixels = 11; pixels >= 9; --pixels) {
+    dialogFont.setPixelSize(pixels);
+    if (QFontMetrics(dialogFont).horizontalAdvance(hint) <= TwipsToPixels(form_.Label1.Width)) {
+      break;
+    }
+  }
   label1_->setFont(dialogFont);
-  label1_->setText(QString::fromStdString(form_.Label1.Caption));
+  label1_->setText(hint);
   Place(*label1_, form_.Label1.Left, form_.Label1.Top, form_.Label1.Width, form_.Label1.Height);
 
   board_ = new BoardView(form_, client_);
@@ -72,6 +80,10 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
   lblTime_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   timer1_.setTimerType(Qt::CoarseTimer);
+  connect(&timer1_, &QTimer::timeout, this, [this] {
+    form_.Timer1_Timer();
+    Sync();
+  });
   BuildMenus();
   Sync();
   board_->setFocus(Qt::OtherFocusReason);
@@ -116,6 +128,11 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::Sync() {
+  if (form_.Unloaded()) {
+    timer1_.stop();
+    close();
+    return;
+  }
   for (const MenuItem& item : form_.Menu.Items()) {
     QAction* action = actions_[static_cast<std::size_t>(item.id)];
     action->setVisible(item.Visible);
@@ -149,7 +166,10 @@ void MainWindow::Sync() {
   }
 }
 
+// The close box unloads the window exactly as File > Exit does.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  form_.Form_Unload();
+  timer1_.stop();
   event->accept();
 }
 

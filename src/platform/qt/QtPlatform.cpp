@@ -28,6 +28,9 @@ MsgAnswer QtMessages::Show(std::string_view text, std::string_view title, MsgIco
     case MsgIcon::Question:
       box.setIcon(QMessageBox::Question);
       break;
+    case MsgIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
     case MsgIcon::None:
       box.setIcon(QMessageBox::NoIcon);
       break;
