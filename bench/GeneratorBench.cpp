@@ -9,31 +9,22 @@
 #include <vector>
 
 #include "generator/PuzzleGenerator.h"
+#include "main_window/frmMain.h"
 #include "platform/Memory.h"
 #include "platform/Random.h"
 
 namespace novemo {
 namespace {
 
-struct Board final : TrayOwner {
+// The window's nine squares with a state record of the benchmark's own.
+struct Board {
   Board() {
     for (std::int16_t s = 1; s <= 9; ++s)
-      trays[s] = &store[static_cast<std::size_t>(s - 1)];
+      trays[s] = &form.Tray(s);
   }
-  void ClearAllBoxes() override {}
-  void GetActiveTray() override {}
-
-  MemoryBeeper beeper;
+  MemoryPlatform memory;
+  frmMain form{memory.platform()};
   StateRecord state;
-  std::array<Tray, 9> store{{{*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper}}};
   TrayRefs trays;
 };
 

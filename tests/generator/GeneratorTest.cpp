@@ -38,36 +38,21 @@ class WatchedRandom final : public RandomSource {
   SeededRandom tail_{3};
 };
 
-class Squares : public ::testing::Test, public TrayOwner {
+// The window's nine squares with a state record of the test's own.
+class Squares : public ::testing::Test {
  protected:
   Squares() {
     for (std::int16_t s = 1; s <= 9; ++s)
-      trays[s] = &store[static_cast<std::size_t>(s - 1)];
+      trays[s] = &form.Tray(s);
   }
-  void ClearAllBoxes() override {}
-  void GetActiveTray() override {}
   void SetSquare(std::int16_t s, std::array<std::int16_t, 9> positions) {
     for (std::int16_t d = 1; d <= 9; ++d)
       state.DigitPos[(s - 1) * 9 + d] = positions[d - 1];
   }
-  std::array<std::int16_t, 9> SquareOf(std::int16_t s) const {
-    std::array<std::int16_t, 9> out{};
-    for (std::int16_t d = 1; d <= 9; ++d)
-      out[d - 1] = state.DigitPos[(s - 1) * 9 + d];
-    return out;
-  }
 
-  MemoryBeeper beeper;
+  MemoryPlatform memory;
+  frmMain form{memory.platform()};
   StateRecord state;
-  std::array<Tray, 9> store{{{*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper},
-                             {*this, beeper}}};
   TrayRefs trays;
 };
 

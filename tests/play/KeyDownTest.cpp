@@ -83,22 +83,6 @@ TEST_F(OpenCell, ZeroKeypadZeroAndDeleteEnterNothingAndBackspaceErases) {
   EXPECT_EQ(game.memory.beeper.count, 0);
 }
 
-TEST_F(OpenCell, AGivenCellBeepsAndKeepsItsDigit) {
-  std::int16_t gt = 0, gk = 0;
-  for (std::int16_t s = 1; s <= 9 && gt == 0; ++s) {
-    for (std::int16_t c = 1; c <= 9 && gt == 0; ++c) {
-      if (game.Given(s, c)) std::tie(gt, gk) = std::make_pair(s, c);
-    }
-  }
-  game.form.Tray(gt).lblNo_Click(gk);
-  const std::string before = game.Text(gt, gk);
-  game.Press(static_cast<std::int16_t>(kDigit0 + 1));
-  game.Press(kBackspace);
-  EXPECT_EQ(game.Text(gt, gk), before);
-  EXPECT_EQ(game.memory.beeper.count, 2);
-  EXPECT_EQ(game.Green(), std::make_pair(gt, gk));
-}
-
 TEST(SolutionKey, OnlyCtrlAloneWithQRevealsAndTheNextKeyAnnouncesTheWin) {
   Game game;
   game.Load();

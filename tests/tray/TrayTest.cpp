@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "main_window/frmMain.h"
 #include "platform/Memory.h"
+#include "support/Game.h"
 
 namespace novemo {
 namespace {
@@ -147,18 +147,6 @@ TEST_F(LoneTray, CheckWinWantsExactlySpaceAndSolutionDigitInEveryCell) {
   EXPECT_TRUE(tray.CheckWin());
 }
 
-TEST_F(LoneTray, ShowCorrectKeepsEachCellsColour) {
-  Solve(912345678);
-  tray.FixNoPos(1);
-  tray.SetFixNoPos();
-  tray.ActiveBox(2);
-  tray.SetNo(static_cast<std::int16_t>(5));
-  tray.ShowCorrect();
-  EXPECT_EQ(tray.lblNo(2).Caption, " 1");
-  EXPECT_EQ(tray.lblNo(1).ForeColor, kGivenDigit);
-  EXPECT_EQ(tray.lblNo(2).ForeColor, kOtherDigit);
-}
-
 TEST_F(LoneTray, LayoutKeepsTheSquareAt1800TwipsAndPlacesCellsOnA40PixelGrid) {
   Solve(123456789);
   tray.lblNo_Click(6);
@@ -199,26 +187,21 @@ TEST_F(LoneTray, ClickAsksTheOwnerToClearThenToLookForTheActiveSquare) {
 }
 
 TEST(TrayInWindow, AnyClickLeavesExactlyOneGreenFrameAndItsSquareActive) {
-  MemoryPlatform memory;
-  frmMain form(memory.platform());
+  testing::Game game;
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
-      form.Tray(t).lblNo_Click(k);
-      int green = 0;
-      int activeSquares = 0;
-      for (std::int16_t tt = 1; tt <= 9; ++tt) {
-        if (form.Tray(tt).ActiveBox() != 0) ++activeSquares;
-        for (std::int16_t kk = 1; kk <= 9; ++kk) {
-          if (form.Tray(tt).Box(kk).BorderColor == kBorderActive) ++green;
-        }
-      }
-      ASSERT_EQ(green, 1);
-      ASSERT_EQ(activeSquares, 1);
-      ASSERT_EQ(form.Tray(t).ActiveBox(), k);
-      ASSERT_EQ(form.Tray(t).Box(k).BorderColor, kBorderActive);
-      ASSERT_EQ(form.State().ActiveTray, t);
+      game.form.Tray(t).lblNo_Click(k);
+      ASSERT_EQ(game.GreenFrames(), 1);
+      ASSERT_EQ(game.Green(), testing::Cell(t, k));
+      ASSERT_EQ(game.form.State().ActiveTray, t);
+      for (std::int16_t s = 1; s <= 9; ++s)
+        ASSERT_EQ(game.Square(s).ActiveBox() != 0, s == t);
     }
   }
+  // With no active cell left, the active square stays what it was.
+  game.form.ClearAllBoxes();
+  game.form.GetActiveTray();
+  EXPECT_EQ(game.form.State().ActiveTray, 9);
 }
 
 }  // namespace
