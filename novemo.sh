@@ -2,13 +2,15 @@
 # Sets up, builds and runs Novemo on Debian 12 (as root, or a user with sudo).
 #   ./novemo.sh run       installs what is missing, builds, starts the game
 #   ./novemo.sh test      installs what is missing, builds, runs every test
-#   ./novemo.sh sanitize  the tests again in an AddressSanitizer + UBSan build
+#   ./novemo.sh sanitize  the tests again with AddressSanitizer (leaks too) and UBSan
+#   ./novemo.sh package   the Debian package, build/novemo_<version>_<arch>.deb
 # Each step is skipped when it has nothing to do, so a second run is quick.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+          desktop-file-utils dpkg-dev file)
 
 install_missing() {
   if ! command -v dpkg-query >/dev/null 2>&1; then
@@ -65,11 +67,15 @@ case "${1:-}" in
     install_missing
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNOVEMO_SANITIZE=ON -DNOVEMO_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
       ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
+  package)
+    install_missing
+    build build
+    (cd build && cpack -G DEB)
+    ;;
   *)
-    echo "usage: ./novemo.sh run|test|sanitize" >&2
+    echo "usage: ./novemo.sh run|test|sanitize|package" >&2
     exit 2
     ;;
 esac

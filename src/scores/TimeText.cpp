@@ -31,8 +31,10 @@ std::string_view Trim(std::string_view text) {
 std::optional<std::int64_t> Whole(std::string_view text, std::size_t maxDigits) {
   if (text.empty() || text.size() > maxDigits) return std::nullopt;
   std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;  // no sign, not even on a zero
+    value = value * 10 + (c - '0');
+  }
   return value;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <set>
 
@@ -125,9 +126,11 @@ class RandomPlay {
   int winsThisGame_ = 0;
 };
 
+// NOVEMO_RANDOM_EVENTS sets a longer run (bench/long-run.sh runs a million).
 TEST(RandomPlay, HundredThousandEventsKeepEveryRule) {
+  const char* events = std::getenv("NOVEMO_RANDOM_EVENTS");
   RandomPlay play(2024);
-  play.Run(100'000);
+  play.Run(events ? std::atoi(events) : 100'000);
   EXPECT_GT(play.wins(), 10);  // the run reached the win and the table many times
 }
 

@@ -24,8 +24,8 @@ TEST(TimeTexts, ReadBackWhatTheyWriteAndRefuseEverythingElse) {
   }
   EXPECT_EQ(ParseTimeOfDay(" 0:05:23 "), 323 * kOneSecond);
   EXPECT_EQ(ParseTimeOfDay("1:02"), 3720 * kOneSecond);
-  for (const char* bad : {"", "garbage", "00:60:00", "00:00:60", "-1:00:00", "00:05:23 PM",
-                          "1:2:3:4", "12", "00:05:2x", "::", "\xff\xfe"}) {
+  for (const char* bad : {"", "garbage", "00:60:00", "00:00:60", "-1:00:00", "-0:00:01", "+1:00:00",
+                          "00:05:23 PM", "1:2:3:4", "12", "00:05:2x", "::", "\xff\xfe"}) {
     EXPECT_FALSE(ParseTimeOfDay(bad)) << bad;
   }
 }
