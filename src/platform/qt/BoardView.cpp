@@ -1,5 +1,6 @@
 #include "platform/qt/BoardView.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,6 +64,14 @@ void BoardView::Sync() {
       if (look == painted) continue;
       painted = std::move(look);
       update(FrameRect(t, k));
+      if (QAccessible::isActive()) {
+        // Cells are the board's children row by row over the whole grid.
+        const int row = 3 * ((t - 1) / 3) + (k - 1) / 3;
+        const int column = 3 * ((t - 1) % 3) + (k - 1) % 3;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        event.setChild(row * 9 + column);
+        QAccessible::updateAccessibility(&event);
+      }
     }
   }
 }
@@ -72,10 +81,12 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect();
   painter.fillRect(dirty, ToColor(form_.Picture1.BackColor));
   painter.setFont(digitFont_);
+  lastPaintCells_ = 0;
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
       const QRect frame = FrameRect(t, k);
       if (!frame.intersects(dirty)) continue;
+      ++lastPaintCells_;
       const Tray& tray = form_.Tray(t);
       const Shape& box = tray.Box(k);
       const Label& label = tray.lblNo(k);

@@ -22,6 +22,10 @@ class BoardView final : public QWidget {
   // Runs after every event this view hands to the logic.
   std::function<void()> afterEvent;
 
+  const frmMain& Form() const { return form_; }
+  // Cells painted by the last paint event: a key press repaints only what changed.
+  int LastPaintCells() const { return lastPaintCells_; }
+
   // Pixel rectangles inside the board, for square t and cell k.
   QRect FrameRect(std::int16_t t, std::int16_t k) const;
   QRect LabelRect(std::int16_t t, std::int16_t k) const;
@@ -50,6 +54,7 @@ class BoardView final : public QWidget {
   frmMain& form_;
   QFont digitFont_;
   std::array<CellLook, 81> painted_{};
+  int lastPaintCells_ = 0;
   std::int16_t pressedTray_ = 0;
   std::int16_t pressedCell_ = 0;
 };

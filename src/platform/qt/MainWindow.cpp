@@ -1,5 +1,6 @@
 #include "platform/qt/MainWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "platform/qt/BoardAccessible.h"
 #include "platform/qt/BoardView.h"
 
 namespace novemo {
@@ -33,6 +35,11 @@ class ShapeView final : public QWidget {
 };
 
 MainWindow::MainWindow(frmMain& form) : form_(form) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(BoardAccessibleFactory);
+    return true;
+  }();
+  (void)accessible;
   setWindowTitle(
       QString::fromUtf8(frmMain::Caption.data(), static_cast<qsizetype>(frmMain::Caption.size())));
   // A fixed border with a close box only.
@@ -73,6 +80,7 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
   Place(*shape1_, form_.Shape1.Left, form_.Shape1.Top, form_.Shape1.Width, form_.Shape1.Height);
 
   lblTime_ = new QLabel(client_);
+  lblTime_->setAccessibleDescription(QStringLiteral("Game time, minutes and seconds"));
   QFont clockFont;
   clockFont.setStyleHint(QFont::SansSerif);
   clockFont.setPixelSize(18);  // 13.5 points

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "generator/DigitString.h"
 #include "platform/Memory.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/MainWindow.h"
@@ -106,6 +109,43 @@ TEST_F(RealGame, KeysReachTheBoardAndItsCellsRedraw) {
   game.Key(Qt::Key_Tab);
   EXPECT_TRUE(game.Board().hasFocus());
   EXPECT_EQ(game.form.Tray(5).ActiveBox(), 1);
+}
+
+TEST_F(RealGame, AKeyRepaintsOnlyTheCellsItChanged) {
+  Session game(11);
+  QApplication::processEvents();
+  game.Key(Qt::Key_Right);
+  QApplication::processEvents();
+  EXPECT_EQ(game.Board().LastPaintCells(), 2);  // the old green frame and the new one
+}
+
+TEST_F(RealGame, CellsAndClockTellAScreenReaderWhatTheyShow) {
+  Session game(12);
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&game.Board());
+  ASSERT_NE(board, nullptr);
+  ASSERT_EQ(board->childCount(), 81);
+  for (int i = 0; i < 81; ++i) {
+    const int row = i / 9, column = i % 9;
+    const auto t = static_cast<std::int16_t>(row / 3 * 3 + column / 3 + 1);
+    const auto k = static_cast<std::int16_t>(row % 3 * 3 + column % 3 + 1);
+    const Tray& tray = game.form.Tray(t);
+    const bool given = tray.FixNoPos() != 0 && HasDigit(tray.FixNoPos(), k);
+    const QString expected =
+        QStringLiteral("Row %1, column %2, ").arg(row + 1).arg(column + 1) +
+        (given ? QString::number(DigitAt(tray.NoPos(), k)) + QStringLiteral(", given")
+               : QStringLiteral("empty"));
+    ASSERT_EQ(board->child(i)->text(QAccessible::Name), expected);
+    ASSERT_EQ(board->indexOfChild(board->child(i)), i);
+  }
+  game.form.Timer1_Timer();
+  game.window.Sync();
+  QLabel* clock = nullptr;
+  for (QLabel* label : game.window.Client().findChildren<QLabel*>()) {
+    if (label->text() == QStringLiteral("00:01")) clock = label;
+  }
+  ASSERT_NE(clock, nullptr);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(clock)->text(QAccessible::Name),
+            QStringLiteral("00:01"));
 }
 
 TEST_F(RealGame, MessageBoxesShowEachLineAndTheBoardIsCurrentBeforeThey) {

@@ -1,0 +1,116 @@
+#include "platform/qt/BoardAccessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <array>
+
+#include "generator/DigitString.h"
+#include "platform/qt/BoardView.h"
+
+namespace novemo {
+namespace {
+
+// Square and cell of grid index i (row by row over the whole grid).
+std::pair<std::int16_t, std::int16_t> SquareAndCell(int i) {
+  const int row = i / 9;
+  const int column = i % 9;
+  return {static_cast<std::int16_t>(row / 3 * 3 + column / 3 + 1),
+          static_cast<std::int16_t>(row % 3 * 3 + column % 3 + 1)};
+}
+
+class CellAccessible final : public QAccessibleInterface {
+ public:
+  CellAccessible(BoardView* board, int index) : board_(board), index_(index) {}
+
+  bool isValid() const override { return board_ != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return board_->window()->windowHandle(); }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(board_);
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind != QAccessible::Name) return {};
+    const auto [t, k] = SquareAndCell(index_);
+    const Tray& tray = board_->Form().Tray(t);
+    const QString caption = QString::fromStdString(tray.lblNo(k).Caption).trimmed();
+    const bool given = tray.FixNoPos() != 0 && HasDigit(tray.FixNoPos(), k);
+    return QStringLiteral("Row %1, column %2, %3%4")
+        .arg(index_ / 9 + 1)
+        .arg(index_ % 9 + 1)
+        .arg(caption.isEmpty() ? QStringLiteral("empty") : caption)
+        .arg(given ? QStringLiteral(", given") : QString());
+  }
+
+  QRect rect() const override {
+    const auto [t, k] = SquareAndCell(index_);
+    const QRect frame = board_->FrameRect(t, k);
+    return QRect(board_->mapToGlobal(frame.topLeft()), frame.size());
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    const auto [t, k] = SquareAndCell(index_);
+    state.focusable = true;
+    state.focused = board_->hasFocus() && board_->Form().Tray(t).ActiveBox() == k;
+    state.invisible = !board_->isVisible();
+    return state;
+  }
+
+ private:
+  BoardView* board_;
+  int index_;
+};
+
+class BoardAccessible final : public QAccessibleWidget {
+ public:
+  explicit BoardAccessible(BoardView* board)
+      : QAccessibleWidget(board, QAccessible::Table, QStringLiteral("Board")), board_(board) {}
+  ~BoardAccessible() override {
+    for (const QAccessible::Id id : cells_) {
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+  }
+
+  int childCount() const override { return 81; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= 81) return nullptr;
+    QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(board_, index));
+    return QAccessible::accessibleInterface(id);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < 81; ++i) {
+      if (cells_[static_cast<std::size_t>(i)] != 0 &&
+          QAccessible::accessibleInterface(cells_[static_cast<std::size_t>(i)]) == child) {
+        return i;
+      }
+    }
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    for (int i = 0; i < 81; ++i) {
+      if (child(i)->rect().contains(x, y)) return child(i);
+    }
+    return nullptr;
+  }
+
+ private:
+  BoardView* board_;
+  mutable std::array<QAccessible::Id, 81> cells_{};
+};
+
+}  // namespace
+
+QAccessibleInterface* BoardAccessibleFactory(const QString&, QObject* object) {
+  if (auto* board = dynamic_cast<BoardView*>(object)) return new BoardAccessible(board);
+  return nullptr;
+}
+
+}  // namespace novemo
