@@ -12,13 +12,16 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           desktop-file-utils dpkg-dev file)
 
+# Installs those of the given packages (default: the build's) that are missing.
 install_missing() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${PACKAGES[@]}")
   if ! command -v dpkg-query >/dev/null 2>&1; then
-    echo "novemo: not a Debian system; install by hand: ${PACKAGES[*]}" >&2
+    echo "novemo: not a Debian system; install by hand: ${wanted[*]}" >&2
     return 0
   fi
   local missing=() p
-  for p in "${PACKAGES[@]}"; do
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -53,7 +56,7 @@ case "${1:-}" in
         echo "novemo: no display, and Qt's vnc plugin (package qt6-qpa-plugins) is missing" >&2
         exit 1
       fi
-      export QT_QPA_PLATFORM="vnc:size=397x450:port=5900"
+      export QT_QPA_PLATFORM="vnc:size=800x600:port=5900"
       echo "novemo: no display found; connect a VNC viewer to localhost:5900 to play"
     fi
     exec ./build/src/novemo
@@ -68,6 +71,11 @@ case "${1:-}" in
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNOVEMO_SANITIZE=ON -DNOVEMO_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    ;;
+  packages)
+    # For the scripts in bench/: ./novemo.sh packages NAME...
+    shift
+    install_missing "$@"
     ;;
   package)
     install_missing

@@ -10,15 +10,7 @@ IDLE=${2:-10}
 GAME=${GAME:-build/src/novemo}
 FLOOR=build/bench/novemo_floor_window
 
-need=()
-for p in xvfb python3 libx11-6; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  sudo=(); [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
+./novemo.sh packages xvfb python3 libx11-6
 [ -x "$GAME" ] && [ -x "$FLOOR" ] || { echo "build first: ./novemo.sh test" >&2; exit 1; }
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -55,22 +47,30 @@ median() { sort -g | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (
 
 game_rows=()
 floor_rows=()
+menu_rows=()
 for ((i = 1; i <= RUNS; i++)); do
-  # Alternate, so both see the same machine load.
+  # Interleaved, so all three see the same machine load.
   game_rows+=("$(measure game '^Novemo 1\.2$' "$GAME")")
   floor_rows+=("$(measure floor '^Floor$' "$FLOOR")")
-  echo "run $i: game ${game_rows[-1]} | floor ${floor_rows[-1]}" >&2
+  menu_rows+=("$(measure menu '^Floor$' "$FLOOR" --menu)")
+  echo "run $i: game ${game_rows[-1]} | floor ${floor_rows[-1]} | menu floor ${menu_rows[-1]}" >&2
 done
 
 column() { printf '%s\n' "${@:2}" | awk -v c="$1" '{print $c}' | median; }
-gm=$(column 1 "${game_rows[@]}"); fm=$(column 1 "${floor_rows[@]}")
-gh=$(column 2 "${game_rows[@]}"); fh=$(column 2 "${floor_rows[@]}")
-gc=$(column 3 "${game_rows[@]}"); fc=$(column 3 "${floor_rows[@]}")
-awk -v gm="$gm" -v fm="$fm" -v gh="$gh" -v fh="$fh" -v gc="$gc" -v fc="$fc" -v runs="$RUNS" \
-    -v idle="$IDLE" 'BEGIN {
-  printf "medians of %d runs (idle CPU over %d s while the clock runs)\n", runs, idle
-  printf "%-28s %10s %10s %10s\n", "", "game", "floor", "target"
-  printf "%-28s %9.1fms %9.1fms %10s  ratio %.2f\n", "start to window mapped", gm * 1000, fm * 1000, "<= 1.15x", gm / fm
-  printf "%-28s %8.1fMB %8.1fMB %10s  diff %+.1f MB\n", "peak resident memory", gh / 1024, fh / 1024, "<= +5 MB", (gh - fh) / 1024
-  printf "%-28s %9.2f%% %9.2f%% %10s\n", "idle CPU", gc, fc, "< 0.2%"
+report() { # label, rows...
+  local label=$1
+  shift
+  printf '%-11s %10.1f ms %9.1f MB %8.2f %%\n' "$label" "$(column 1 "$@" | awk '{print $1 * 1000}')" \
+    "$(column 2 "$@" | awk '{print $1 / 1024}')" "$(column 3 "$@")"
+}
+echo "medians of $RUNS runs; idle CPU over $IDLE s while the clock runs"
+printf '%-11s %13s %12s %10s\n' "" "to mapped" "peak RSS" "idle CPU"
+report game "${game_rows[@]}"
+report floor "${floor_rows[@]}"
+report "menu floor" "${menu_rows[@]}"
+gm=$(column 1 "${game_rows[@]}"); fm=$(column 1 "${floor_rows[@]}"); mm=$(column 1 "${menu_rows[@]}")
+gh=$(column 2 "${game_rows[@]}"); fh=$(column 2 "${floor_rows[@]}"); mh=$(column 2 "${menu_rows[@]}")
+awk -v gm="$gm" -v fm="$fm" -v mm="$mm" -v gh="$gh" -v fh="$fh" -v mh="$mh" 'BEGIN {
+  printf "start-up: %.2f x floor, %.2f x menu floor (target <= 1.15 x floor)\n", gm / fm, gm / mm
+  printf "memory: %+.1f MB over floor, %+.1f MB over menu floor (target <= +5 MB)\n", (gh - fh) / 1024, (gh - mh) / 1024
 }'

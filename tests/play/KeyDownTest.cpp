@@ -83,6 +83,18 @@ TEST_F(OpenCell, ZeroKeypadZeroAndDeleteEnterNothingAndBackspaceErases) {
   EXPECT_EQ(game.memory.beeper.count, 0);
 }
 
+TEST(GivenCell, BeepsAtADigitOrBackspaceAndKeepsItsDigitAndTheFrame) {
+  Game game;
+  game.Load();
+  const auto [t, k] = game.GivenCell();
+  game.form.Tray(t).lblNo_Click(k);
+  game.Press(static_cast<std::int16_t>(kDigit0 + game.Solution(t, k) % 9 + 1));
+  game.Press(kBackspace);
+  EXPECT_EQ(game.Text(t, k), " " + std::to_string(game.Solution(t, k)));
+  EXPECT_EQ(game.memory.beeper.count, 2);
+  EXPECT_EQ(game.Green(), Cell(t, k));
+}
+
 TEST(SolutionKey, OnlyCtrlAloneWithQRevealsAndTheNextKeyAnnouncesTheWin) {
   Game game;
   game.Load();

@@ -74,11 +74,13 @@ struct Game {
     }
     return {0, 0};
   }
-  // The first open (not given) cell of the grid.
-  std::pair<std::int16_t, std::int16_t> OpenCell() const {
+  // The first cell of the grid that is open, or given.
+  CellAt OpenCell() const { return FirstCell(false); }
+  CellAt GivenCell() const { return FirstCell(true); }
+  CellAt FirstCell(bool given) const {
     for (std::int16_t t = 1; t <= 9; ++t) {
       for (std::int16_t k = 1; k <= 9; ++k) {
-        if (!Given(t, k)) return {t, k};
+        if (Given(t, k) == given) return {t, k};
       }
     }
     return {0, 0};

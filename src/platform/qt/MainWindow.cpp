@@ -45,10 +45,14 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
   // A fixed border with a close box only.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  QIcon icon;
-  icon.addFile(QStringLiteral(":/novemo/icon-16.png"), QSize(16, 16));
-  icon.addFile(QStringLiteral(":/novemo/icon-32.png"), QSize(32, 32));
-  setWindowIcon(icon);
+  // Decoding the icon loads Qt's image plugins: done once the window is up,
+  // so it does not hold back the first sight of the window.
+  QTimer::singleShot(0, this, [this] {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/novemo/icon-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/novemo/icon-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+  });
 
   client_ = new QWidget(this);
   client_->setFixedSize(TwipsToPixels(frmMain::ClientWidth), TwipsToPixels(frmMain::ClientHeight));
