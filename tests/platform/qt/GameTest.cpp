@@ -103,8 +103,8 @@ TEST_F(RealGame, KeysReachTheBoardAndItsCellsRedraw) {
   EXPECT_EQ(game.form.Tray(5).ActiveBox(), 1);
   const QRect frame = game.Board().FrameRect(5, 1);
   QImage image = game.window.Client().grab().toImage();
-  EXPECT_EQ(image.pixel(game.Board().mapTo(&game.window.Client(), frame.topLeft())) & 0xFFFFFF,
-            0x00FF00u);
+  const QPointF corner = game.Board().mapTo(&game.window.Client(), frame.topLeft());
+  EXPECT_EQ(image.pixel((corner * image.devicePixelRatio()).toPoint()) & 0xFFFFFF, 0x00FF00u);
   // Tab belongs to play too, and the board keeps the keyboard.
   game.Key(Qt::Key_Tab);
   EXPECT_TRUE(game.Board().hasFocus());
