@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
   } else {
     random = std::make_unique<novemo::ClockMixedRandom>();
   }
-  novemo::frmMain form(memory.platform(*random));
+  novemo::frmMain form(memory.platform(memory.store, *random));
 
   std::string line(163, ' ');
   for (long long n = 0; n < *count; ++n) {

@@ -89,6 +89,7 @@ void PuzzleGenerator::BuildSolution() {
 
     // Square 1 has nothing to clash with.
     int pool = kFullPool;
+    state_.PosPool = kPools.value[kFullPool];
     for (std::int16_t d = 1; d <= 9; ++d) {
       const double r = random_.Next();
       ++counters_.draws;

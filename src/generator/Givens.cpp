@@ -10,11 +10,10 @@
 namespace novemo {
 namespace {
 
-// Draws w = 1..9 as integer part of r x 9 + 1; the largest draws below 1 round
-// up to 10, which is no position.
+// w = integer part of r x 9 + 1. For every double r below 1 the sum stays
+// below 10 (unlike r x 4 + 1, which reaches 5), so w is always 1..9.
 std::int16_t DrawPosition(RandomSource& random) {
-  const int w = static_cast<int>(random.Next() * 9 + 1);
-  return static_cast<std::int16_t>(std::min(w, 9));
+  return static_cast<std::int16_t>(random.Next() * 9 + 1);
 }
 
 int GridIndex(std::int16_t s, std::int16_t position) {

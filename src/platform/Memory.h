@@ -76,8 +76,10 @@ struct MemoryPlatform {
   MemoryStore store;
   SeededRandom random;
 
-  Platform platform() { return Platform{messages, input, beeper, store, random}; }
-  Platform platform(RandomSource& other) { return Platform{messages, input, beeper, store, other}; }
+  Platform platform() { return platform(store, random); }
+  Platform platform(SettingsStore& someStore, RandomSource& someRandom) {
+    return Platform{messages, input, beeper, someStore, someRandom};
+  }
 };
 
 }  // namespace novemo

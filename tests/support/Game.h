@@ -23,17 +23,20 @@ inline constexpr std::int16_t kDelete = 46;
 inline constexpr std::int16_t kDigit0 = 48;
 inline constexpr std::int16_t kKeyQ = 81;
 inline constexpr std::int16_t kPad0 = 96;
+inline constexpr std::int16_t kShiftDown = 1;
+inline constexpr std::int16_t kCtrlDown = 2;
+inline constexpr std::int16_t kAltDown = 4;
+
 using CellAt = std::pair<std::int16_t, std::int16_t>;  // square, cell
 inline CellAt Cell(int t, int k) {
   return {static_cast<std::int16_t>(t), static_cast<std::int16_t>(k)};
 }
 
-inline constexpr std::int16_t kShiftDown = 1;
-inline constexpr std::int16_t kCtrlDown = 2;
-inline constexpr std::int16_t kAltDown = 4;
-
 struct Game {
   explicit Game(std::uint64_t seed = 1) : memory(seed), form(memory.platform()) {}
+  // A second copy of the game on the same settings store.
+  Game(std::uint64_t seed, SettingsStore& shared)
+      : memory(seed), form(memory.platform(shared, memory.random)) {}
 
   void Load() { form.Form_Load(); }
   void Ticks(int count) {
@@ -41,46 +44,38 @@ struct Game {
       form.Timer1_Timer();
   }
   void Press(std::int16_t code, std::int16_t shift = 0) { form.Picture1_KeyDown(code, shift); }
+  void Click(CellAt at) { form.Tray(at.first).lblNo_Click(at.second); }
   // Fills the grid with the test command; the next key press announces the win.
   void Win(const std::string& name = "") {
     if (!name.empty()) memory.input.answers.push_back(name);
     form.mntest_Click();
     Press(kLeft);
   }
+  bool GiveUp() {
+    memory.messages.answers.push_back(MsgAnswer::Yes);
+    form.mnGiveup_Click();
+    return form.GameEnded();
+  }
 
-  const Tray& Square(std::int16_t t) const { return form.Tray(t); }
-  std::string Text(std::int16_t t, std::int16_t k) const { return form.Tray(t).lblNo(k).Caption; }
-  bool Given(std::int16_t t, std::int16_t k) const {
-    return form.Tray(t).FixNoPos() != 0 && HasDigit(form.Tray(t).FixNoPos(), k);
-  }
-  std::int16_t Solution(std::int16_t t, std::int16_t k) const {
-    return DigitAt(form.Tray(t).NoPos(), k);
-  }
-  int GreenFrames() const {
-    int count = 0;
+  std::string Text(CellAt at) const { return form.Tray(at.first).lblNo(at.second).Caption; }
+  bool Given(CellAt at) const { return HasDigit(form.Tray(at.first).FixNoPos(), at.second); }
+  std::int16_t Digit(CellAt at) const { return DigitAt(form.Tray(at.first).NoPos(), at.second); }
+  std::string Solution(CellAt at) const { return " " + std::to_string(Digit(at)); }
+  // The cells framed in green: their number, and the last of them.
+  std::pair<int, CellAt> Green() const {
+    std::pair<int, CellAt> found{0, {0, 0}};
     for (std::int16_t t = 1; t <= 9; ++t) {
       for (std::int16_t k = 1; k <= 9; ++k) {
-        if (form.Tray(t).Box(k).BorderColor == kBorderActive) ++count;
+        if (form.Tray(t).Box(k).BorderColor == kBorderActive) found = {found.first + 1, {t, k}};
       }
     }
-    return count;
+    return found;
   }
-  // The square and cell framed in green, or 0, 0.
-  std::pair<std::int16_t, std::int16_t> Green() const {
-    for (std::int16_t t = 1; t <= 9; ++t) {
-      for (std::int16_t k = 1; k <= 9; ++k) {
-        if (form.Tray(t).Box(k).BorderColor == kBorderActive) return {t, k};
-      }
-    }
-    return {0, 0};
-  }
-  // The first cell of the grid that is open, or given.
-  CellAt OpenCell() const { return FirstCell(false); }
-  CellAt GivenCell() const { return FirstCell(true); }
+  // The first cell of the grid that is given, or open.
   CellAt FirstCell(bool given) const {
     for (std::int16_t t = 1; t <= 9; ++t) {
       for (std::int16_t k = 1; k <= 9; ++k) {
-        if (Given(t, k) == given) return {t, k};
+        if (Given({t, k}) == given) return {t, k};
       }
     }
     return {0, 0};
@@ -92,6 +87,7 @@ struct Game {
   void Store(const std::string& key, const std::string& value) {
     memory.store.values["Novemo/Scores/" + key] = value;
   }
+  const std::string& Last() const { return memory.messages.shown.back().text; }
 
   MemoryPlatform memory;
   frmMain form;

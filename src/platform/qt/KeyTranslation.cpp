@@ -9,33 +9,39 @@ namespace {
 
 // The digit of a main-row key by its place on the keyboard, whatever the
 // layout prints on it or Shift makes of it; -1 for other keys.
-int TopRowDigit(const QKeyEvent& event) {
-#if defined(Q_OS_WIN)
-  const auto key = event.nativeVirtualKey();
-  if (key >= 0x30 && key <= 0x39) return static_cast<int>(key - 0x30);
-#elif defined(Q_OS_MACOS)
-  static constexpr std::array<quint32, 10> kCodes = {0x1D, 0x12, 0x13, 0x14, 0x15,
-                                                     0x17, 0x16, 0x1A, 0x1C, 0x19};
-  for (int digit = 0; digit < 10; ++digit) {
-    if (event.nativeVirtualKey() == kCodes[static_cast<std::size_t>(digit)]) return digit;
+int TopRowDigit(const KeyInput& input, NativeKeys native) {
+  switch (native) {
+    case NativeKeys::Xkb:
+      // Evdev key codes plus 8: keys 1..9 are 10..18, 0 is 19.
+      if (input.scanCode >= 10 && input.scanCode <= 19) {
+        return static_cast<int>((input.scanCode - 9) % 10);
+      }
+      break;
+    case NativeKeys::Windows:
+      if (input.virtualKey >= 0x30 && input.virtualKey <= 0x39) {
+        return static_cast<int>(input.virtualKey - 0x30);
+      }
+      break;
+    case NativeKeys::Mac: {
+      static constexpr std::array<quint32, 10> kCodes = {0x1D, 0x12, 0x13, 0x14, 0x15,
+                                                         0x17, 0x16, 0x1A, 0x1C, 0x19};
+      for (int digit = 0; digit < 10; ++digit) {
+        if (input.virtualKey == kCodes[static_cast<std::size_t>(digit)]) return digit;
+      }
+      break;
+    }
+    case NativeKeys::None:
+      break;
   }
-#else
-  // X11 and Wayland hand on evdev key codes plus 8: keys 1..9 are 10..18, 0 is 19.
-  const QString platform = QGuiApplication::platformName();
-  if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))) {
-    const auto scan = event.nativeScanCode();
-    if (scan >= 10 && scan <= 19) return static_cast<int>((scan - 9) % 10);
-  }
-#endif
   // Without native codes (offscreen, synthetic events): the key itself, or
   // what Shift makes of it on a US keyboard.
-  const int key = event.key();
+  const int key = input.key;
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
   static constexpr std::array<int, 10> kShifted = {
       Qt::Key_ParenRight, Qt::Key_Exclam,   Qt::Key_At,          Qt::Key_NumberSign,
       Qt::Key_Dollar,     Qt::Key_Percent,  Qt::Key_AsciiCircum, Qt::Key_Ampersand,
       Qt::Key_Asterisk,   Qt::Key_ParenLeft};
-  if (event.modifiers() & Qt::ShiftModifier) {
+  if (input.modifiers & Qt::ShiftModifier) {
     for (int digit = 0; digit < 10; ++digit) {
       if (key == kShifted[static_cast<std::size_t>(digit)]) return digit;
     }
@@ -43,12 +49,12 @@ int TopRowDigit(const QKeyEvent& event) {
   return -1;
 }
 
-std::int16_t Code(const QKeyEvent& event) {
-  const int key = event.key();
-  if (event.modifiers() & Qt::KeypadModifier) {
+std::int16_t Code(const KeyInput& input, NativeKeys native) {
+  const int key = input.key;
+  if (input.modifiers & Qt::KeypadModifier) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
       return static_cast<std::int16_t>(96 + key - Qt::Key_0);
-  } else if (const int digit = TopRowDigit(event); digit >= 0) {
+  } else if (const int digit = TopRowDigit(input, native); digit >= 0) {
     return static_cast<std::int16_t>(48 + digit);
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>(key);
@@ -56,6 +62,7 @@ std::int16_t Code(const QKeyEvent& event) {
     case Qt::Key_Backspace:
       return 8;
     case Qt::Key_Tab:
+    case Qt::Key_Backtab:  // what Shift makes of Tab
       return 9;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -85,15 +92,33 @@ std::int16_t Code(const QKeyEvent& event) {
   }
 }
 
+NativeKeys NativeKeysHere() {
+#if defined(Q_OS_WIN)
+  return NativeKeys::Windows;
+#elif defined(Q_OS_MACOS)
+  return NativeKeys::Mac;
+#else
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))
+             ? NativeKeys::Xkb
+             : NativeKeys::None;
+#endif
+}
+
 }  // namespace
 
-KeyPress TranslateKey(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers modifiers = event.modifiers();
+KeyPress TranslateKey(const KeyInput& input, NativeKeys native) {
   std::int16_t shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= 1;
-  if (modifiers & Qt::ControlModifier) shift |= 2;
-  if (modifiers & Qt::AltModifier) shift |= 4;
-  return KeyPress{Code(event), shift};
+  if (input.modifiers & Qt::ShiftModifier) shift |= 1;
+  if (input.modifiers & Qt::ControlModifier) shift |= 2;
+  if (input.modifiers & Qt::AltModifier) shift |= 4;
+  return KeyPress{Code(input, native), shift};
+}
+
+KeyPress TranslateKey(const QKeyEvent& event) {
+  return TranslateKey(
+      KeyInput{event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()},
+      NativeKeysHere());
 }
 
 }  // namespace novemo

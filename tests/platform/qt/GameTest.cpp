@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -109,6 +110,15 @@ TEST_F(RealGame, KeysReachTheBoardAndItsCellsRedraw) {
   game.Key(Qt::Key_Tab);
   EXPECT_TRUE(game.Board().hasFocus());
   EXPECT_EQ(game.form.Tray(5).ActiveBox(), 1);
+}
+
+TEST_F(RealGame, TheBoardTakesTheKeyboardBackFromAnyOtherControl) {
+  Session game(13);
+  QLineEdit other(&game.window.Client());
+  other.show();
+  other.setFocus(Qt::MouseFocusReason);
+  QApplication::processEvents();
+  EXPECT_TRUE(game.Board().hasFocus());
 }
 
 TEST_F(RealGame, AKeyRepaintsOnlyTheCellsItChanged) {
