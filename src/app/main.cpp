@@ -4,6 +4,7 @@
 #include "platform/Random.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtSettingsStore.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -20,8 +21,7 @@ int main(int argc, char* argv[]) {
   novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random});
 
   novemo::MainWindow window(form);
-  host.parent = &window;
-  host.beforeModal = [&window] { window.Sync(); };
+  window.HostBoxes(host);
 
   form.Form_Load();
   window.Sync();

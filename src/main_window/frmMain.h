@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "main_window/Menu.h"
 #include "main_window/StateRecord.h"
 #include "platform/Controls.h"
 #include "platform/OneBased.h"
 #include "platform/Platform.h"
+#include "scores/ScoreTable.h"
 #include "tray/Tray.h"
 
 namespace novemo {
@@ -107,13 +109,21 @@ class frmMain final : public TrayOwner {
   void LoadScores();
   void SaveScores();
   void RecordScore(std::int16_t offset);
+  // The score table in the state record, from the store and this session's wins.
+  void ReadPlaces();
+  LevelPlaces Places(int offset) const;
+  void SavePlace(int offset, Place won);
+  std::vector<Place>& Unsaved(int offset) { return unsaved_[offset == kDifficultOffset ? 0 : 1]; }
 
   Platform platform_;
   StateRecord state_;
   std::array<novemo::Tray, 9> trayStore_;
   TrayRefs trays_;
   bool unloaded_ = false;
-  bool storeFailureReported_ = false;
+  // Places won in this session that the store does not hold yet, per level.
+  std::array<std::vector<Place>, 2> unsaved_;
+  bool storedLevel_ = false;  // the level the store held at start
+  bool storeProblemReported_ = false;
 };
 
 }  // namespace novemo

@@ -21,31 +21,36 @@ std::string MemoryInput::Ask(std::string_view prompt, std::string_view title) {
   return answer;
 }
 
-std::string MemoryStore::Path(std::string_view app, std::string_view section,
-                              std::string_view key) {
-  std::string path(app);
-  path += '/';
-  path += section;
-  path += '/';
-  path += key;
-  return path;
+namespace {
+std::string Path(std::string_view app, std::string_view section, std::string_view key) {
+  return std::string(app) + '/' + std::string(section) + '/' + std::string(key);
 }
+}  // namespace
 
 std::string MemoryStore::Read(std::string_view app, std::string_view section, std::string_view key,
                               std::string_view fallback) {
-  const auto found = values.find(Path(app, section, key));
-  return found == values.end() ? std::string(fallback) : found->second;
+  const std::string path = Path(app, section, key);
+  for (const auto* map : {&pending_, &values}) {
+    if (const auto found = map->find(path); found != map->end()) return found->second;
+  }
+  return std::string(fallback);
 }
 
 void MemoryStore::Write(std::string_view app, std::string_view section, std::string_view key,
                         std::string_view value) {
-  if (!failWrites) values[Path(app, section, key)] = std::string(value);
+  pending_[Path(app, section, key)] = std::string(value);
 }
 
-SettingsStore::CommitResult MemoryStore::Commit() {
+SettingsStore::Report MemoryStore::Commit() {
   ++commits;
-  if (failWrites) return {false, "memory store", "writes are refused"};
-  return {true, "memory store", {}};
+  if (failWrites) {
+    pending_.clear();
+    return {false, "memory store", "writes are refused", {}};
+  }
+  for (auto& [path, value] : pending_)
+    values[path] = std::move(value);
+  pending_.clear();
+  return {true, "memory store", {}, {}};
 }
 
 }  // namespace novemo

@@ -53,17 +53,22 @@ class MemoryBeeper final : public Beeper {
 
 class MemoryStore final : public SettingsStore {
  public:
+  Report Open(std::string_view) override { return openReport; }
+  void Refresh(std::string_view) override {}
+  void Lock(std::string_view) override {}
   std::string Read(std::string_view app, std::string_view section, std::string_view key,
                    std::string_view fallback) override;
   void Write(std::string_view app, std::string_view section, std::string_view key,
              std::string_view value) override;
-  CommitResult Commit() override;
-
-  static std::string Path(std::string_view app, std::string_view section, std::string_view key);
+  Report Commit() override;
 
   std::map<std::string, std::string> values;  // "app/section/key" to value
   bool failWrites = false;                    // a read-only or full store
+  Report openReport{true, "memory store", {}, {}};
   int commits = 0;
+
+ private:
+  std::map<std::string, std::string> pending_;
 };
 
 // One bundle of everything above.

@@ -36,22 +36,34 @@ class Beeper {
   virtual void Beep() = 0;
 };
 
-// Per-user text values addressed by application, section and key.
+// Per-user text values addressed by application, section and key. Several
+// copies of the game may share one store: each change is made between Lock
+// and Commit, on values read in after the lock was taken.
 class SettingsStore {
  public:
-  struct CommitResult {
-    bool ok = true;
-    std::string location;  // where the values live, for the player to find it
-    std::string reason;    // why they could not be written
+  struct Report {
+    bool ok = true;        // the values can be (or were) read and written
+    std::string location;  // where they live, for the player to find them
+    std::string reason;    // why not
+    std::string keptCopy;  // an unreadable store, kept here before a clean start
   };
 
   virtual ~SettingsStore() = default;
+  // Makes the application's store ready, once; says what is wrong with it,
+  // and what was done about it.
+  virtual Report Open(std::string_view app) = 0;
+  // Takes in what other copies wrote since the last look.
+  virtual void Refresh(std::string_view app) = 0;
+  // Holds other copies off until Commit, with their latest values read in.
+  virtual void Lock(std::string_view app) = 0;
   virtual std::string Read(std::string_view app, std::string_view section, std::string_view key,
                            std::string_view fallback) = 0;
   virtual void Write(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view value) = 0;
-  // Pushes written values to permanent storage.
-  virtual CommitResult Commit() = 0;
+  // Stores what was written since Lock, reads it back and lets other copies
+  // in again. Not ok when the values are not in the store; they are then
+  // dropped, and Read gives the stored ones.
+  virtual Report Commit() = 0;
 };
 
 // Uniform draws from [0, 1).

@@ -1,108 +1,118 @@
-// The top-three table of each level and its place in the settings store.
+// The score table: loaded at start, offered after a win, saved at once, shown.
+// The settings store is the table's truth: other copies of the game may write
+// to it at any time, so every look at the table reads it afresh.
 
 #include <string>
 
 #include "main_window/frmMain.h"
+#include "scores/ScoreTable.h"
 #include "scores/TimeText.h"
 
 namespace novemo {
-namespace {
 
-constexpr std::string_view kApp = "Novemo";
-constexpr std::string_view kSection = "Scores";
-
-std::string Key(std::string_view name, int slot) {
-  return std::string(name) + std::to_string(slot);
+LevelPlaces frmMain::Places(int offset) const {
+  LevelPlaces places;
+  for (int place = 1; place <= 3; ++place) {
+    places[static_cast<std::size_t>(place - 1)] =
+        Place{state_.ScoreNames[offset + place], state_.ScoreTimes[offset + place]};
+  }
+  return places;
 }
 
-}  // namespace
+void frmMain::ReadPlaces() {
+  for (const int offset : {kDifficultOffset, kEasyOffset}) {
+    const LevelPlaces places =
+        MergeWins(novemo::ReadPlaces(platform_.store, offset), Unsaved(offset));
+    for (int place = 1; place <= 3; ++place) {
+      state_.ScoreNames[offset + place] = places[static_cast<std::size_t>(place - 1)].name;
+      state_.ScoreTimes[offset + place] = places[static_cast<std::size_t>(place - 1)].time;
+    }
+  }
+}
 
 void frmMain::LoadScores() {
-  SettingsStore& store = platform_.store;
-  for (std::int16_t n = 1; n <= 6; ++n) {
-    std::string name = store.Read(kApp, kSection, Key("Player", n), "None");
-    const std::string time = store.Read(kApp, kSection, Key("Time", n), "");
-    const auto parsed = time.empty() ? std::optional<double>(0.0) : ParseTimeOfDay(time);
-    if (!parsed) name = "None";  // an unreadable time is an empty place, never a good one
-    state_.ScoreNames[n] = std::move(name);
-    state_.ScoreTimes[n] = parsed.value_or(0.0);
-    if (state_.ScoreNames[n].empty()) state_.ScoreNames[n] = "Name";
+  const SettingsStore::Report report = platform_.store.Open(kStoreApp);
+  if (!report.keptCopy.empty()) {
+    platform_.messages.Show("Novemo could not read its settings file\r" + report.location + "\r(" +
+                                report.reason + ").\r\rIt was kept as\r" + report.keptCopy +
+                                "\rand the game starts with an empty score table.",
+                            "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+  } else if (!report.ok) {
+    storeProblemReported_ = true;
+    platform_.messages.Show("Novemo cannot use its settings file\r" + report.location + "\r(" +
+                                report.reason +
+                                ").\r\rPlaces won now are kept only while the game runs.",
+                            "Novemo", MsgIcon::Warning, MsgButtons::Ok);
   }
-  state_.LevelDifficult = ParseTruth(store.Read(kApp, kSection, "Level", "False")).value_or(false);
+  ReadPlaces();
+  state_.LevelDifficult = ReadLevel(platform_.store);
+  storedLevel_ = state_.LevelDifficult;
   Menu[state_.LevelDifficult ? MenuId::mnDifficult : MenuId::mnEasy].Checked = true;
 }
 
+// At unload: the level, and the places won in this session that are not
+// stored yet. Places this copy did not win are left to the store.
 void frmMain::SaveScores() {
   SettingsStore& store = platform_.store;
-  for (std::int16_t n = 1; n <= 6; ++n) {
-    store.Write(kApp, kSection, Key("Player", n), state_.ScoreNames[n]);
-    store.Write(kApp, kSection, Key("Time", n), TimeOfDayText(state_.ScoreTimes[n]));
+  store.Lock(kStoreApp);
+  WriteLevel(store, state_.LevelDifficult);
+  for (const int offset : {kDifficultOffset, kEasyOffset}) {
+    if (!Unsaved(offset).empty())
+      WritePlaces(store, offset, MergeWins(novemo::ReadPlaces(store, offset), Unsaved(offset)));
   }
-  store.Write(kApp, kSection, "Level", TruthText(state_.LevelDifficult));
-  const SettingsStore::CommitResult result = store.Commit();
-  if (!result.ok && !storeFailureReported_) {
-    storeFailureReported_ = true;
-    platform_.messages.Show("Novemo could not save the score table to\r" + result.location + "\r(" +
+  const SettingsStore::Report result = store.Commit();
+  const bool winsLost = !result.ok && (!unsaved_[0].empty() || !unsaved_[1].empty());
+  const bool levelLost = !result.ok && state_.LevelDifficult != storedLevel_;
+  if (!winsLost && !levelLost) return;
+  const std::string what = winsLost && levelLost ? "the places won in this session and the level"
+                           : winsLost            ? "the places won in this session"
+                                                 : "the level you chose";
+  platform_.messages.Show("Novemo could not save " + what + " to\r" + result.location + "\r(" +
+                              result.reason + ").\r\rThey are lost as the game closes.",
+                          "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+}
+
+// Ranked and written under the store's lock, against the places stored now.
+void frmMain::SavePlace(int offset, Place won) {
+  SettingsStore& store = platform_.store;
+  Unsaved(offset).push_back(std::move(won));
+  store.Lock(kStoreApp);
+  for (const int level : {kDifficultOffset, kEasyOffset}) {
+    if (Unsaved(level).empty()) continue;
+    const LevelPlaces stored = novemo::ReadPlaces(store, level);
+    const LevelPlaces merged = MergeWins(stored, Unsaved(level));
+    if (merged != stored) WritePlaces(store, level, merged);
+  }
+  const SettingsStore::Report result = store.Commit();
+  if (result.ok) {
+    unsaved_ = {};
+  } else if (!storeProblemReported_) {
+    storeProblemReported_ = true;
+    platform_.messages.Show("Novemo could not save your place to\r" + result.location + "\r(" +
                                 result.reason +
-                                ").\r\rThe game goes on; new places are kept until you quit.",
+                                ").\r\rThe game keeps it while it runs and tries again when you "
+                                "quit.",
                             "Novemo", MsgIcon::Warning, MsgButtons::Ok);
   }
 }
 
 void frmMain::RecordScore(std::int16_t offset) {
   const double E = state_.ElapsedTime;
-  auto& times = state_.ScoreTimes;
-  auto& names = state_.ScoreNames;
-  const int a = offset + 1;
-  const int b = offset + 2;
-  const int c = offset + 3;
-
-  int place = 0;
-  if (E < times[a]) {
-    place = 1;
-  } else if (E < times[b]) {
-    place = 2;
-  } else if (E < times[c]) {
-    place = 3;
-  } else if (times[a] == 0) {
-    place = 1;
-  } else if (times[b] == 0) {
-    place = 2;
-  } else if (times[c] == 0) {
-    place = 3;
-  }
-
-  if (place != 0) {
+  platform_.store.Refresh(kStoreApp);
+  ReadPlaces();
+  if (RankTime(Places(offset), E) != 0) {
     const std::string name =
         platform_.input.Ask("You have reached the top 3 Scores\rPlease enter your name.", "Name");
-    if (!name.empty()) {
-      // Entries below move down one place; the one past place 3 is lost.
-      for (int slot = c; slot > offset + place; --slot) {
-        times[slot] = times[slot - 1];
-        names[slot] = names[slot - 1];
-      }
-      times[offset + place] = E;
-      names[offset + place] = name;
-      // Saved at once, so a crash or a killed game cannot lose the place.
-      SaveScores();
-    }
+    if (!name.empty()) SavePlace(offset, Place{name, E});
   }
   mnScore_Click();
 }
 
 void frmMain::mnScore_Click() {
-  std::string text = "Top 3 Scores\r\rDifficult\r";
-  const auto rows = [&](int first) {
-    for (int place = 1; place <= 3; ++place) {
-      const int slot = first + place - 1;
-      text += "  " + std::to_string(place) + ".  " + state_.ScoreNames[slot] + " - " +
-              ClockText(state_.ScoreTimes[slot]) + "\r";
-    }
-  };
-  rows(1);
-  text += "\rEasy\r";
-  rows(4);
-  platform_.messages.Show(text, "", MsgIcon::None, MsgButtons::Ok);
+  platform_.store.Refresh(kStoreApp);
+  ReadPlaces();
+  platform_.messages.Show(TableText(Places(kDifficultOffset), Places(kEasyOffset)), "",
+                          MsgIcon::None, MsgButtons::Ok);
 }
 
 }  // namespace novemo

@@ -11,13 +11,6 @@
 namespace novemo {
 namespace {
 
-// Whole seconds, rounded: a running sum of ticks lies a hair below the exact count.
-std::int64_t Seconds(double days) {
-  if (!(days > 0)) return 0;
-  const double seconds = std::round(days * 86400.0);
-  return seconds > 9e15 ? static_cast<std::int64_t>(9e15) : static_cast<std::int64_t>(seconds);
-}
-
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
     text.remove_prefix(1);
@@ -47,8 +40,14 @@ bool SameLetters(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::int64_t WholeSeconds(double days) {
+  if (!(days > 0)) return 0;
+  const double seconds = std::round(days * 86400.0);
+  return seconds > 9e15 ? static_cast<std::int64_t>(9e15) : static_cast<std::int64_t>(seconds);
+}
+
 std::string TimeOfDayText(double days) {
-  const std::int64_t seconds = Seconds(days);
+  const std::int64_t seconds = WholeSeconds(days);
   char text[32];
   std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
                 static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));

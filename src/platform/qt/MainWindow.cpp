@@ -178,6 +178,15 @@ void MainWindow::Sync() {
   }
 }
 
+void MainWindow::HostBoxes(ModalHost& host) {
+  host.parent = this;
+  host.beforeModal = [this] { Sync(); };
+  host.afterModal = [this] {
+    activateWindow();
+    board_->setFocus(Qt::OtherFocusReason);
+  };
+}
+
 // The close box unloads the window exactly as File > Exit does.
 void MainWindow::closeEvent(QCloseEvent* event) {
   form_.Form_Unload();

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "main_window/frmMain.h"
+#include "platform/qt/QtPlatform.h"
 
 class QLabel;
 class QAction;
@@ -24,6 +25,9 @@ class MainWindow final : public QMainWindow {
 
   // Brings every widget up to date with the logic's data.
   void Sync();
+  // Boxes open over this window, after it is brought up to date, and leave
+  // the keyboard with the board when they close.
+  void HostBoxes(ModalHost& host);
 
   BoardView& Board() { return *board_; }
   QWidget& Client() { return *client_; }

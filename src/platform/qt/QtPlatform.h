@@ -1,27 +1,28 @@
 #pragma once
 
-// The platform interfaces on Qt: message and input boxes, the beep and the
-// per-user settings store (QSettings).
+// The platform interfaces on Qt: message and input boxes and the beep. The
+// settings store is in QtSettingsStore.h.
 
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <map>
-#include <memory>
 
 #include "platform/Platform.h"
 
-class QSettings;
-
 namespace novemo {
 
-// Modal boxes share one parent window and one hook that brings the window up
+// Modal boxes share one parent window and a hook that brings the window up
 // to date before a box opens, so the player sees what the game has set.
+// After a box closes the hook gives the keyboard back to the board.
 struct ModalHost {
   QPointer<QWidget> parent;
   std::function<void()> beforeModal;
+  std::function<void()> afterModal;
   void Prepare() const {
     if (beforeModal) beforeModal();
+  }
+  void Finish() const {
+    if (afterModal) afterModal();
   }
 };
 
@@ -47,23 +48,6 @@ class QtInput final : public InputDialog {
 class QtBeeper final : public Beeper {
  public:
   void Beep() override;
-};
-
-// One QSettings per application name in the native per-user store; on Linux
-// $XDG_CONFIG_HOME/<app>/<app>.conf.
-class QtSettingsStore final : public SettingsStore {
- public:
-  QtSettingsStore();
-  ~QtSettingsStore() override;
-  std::string Read(std::string_view app, std::string_view section, std::string_view key,
-                   std::string_view fallback) override;
-  void Write(std::string_view app, std::string_view section, std::string_view key,
-             std::string_view value) override;
-  CommitResult Commit() override;
-
- private:
-  QSettings& For(std::string_view app);
-  std::map<std::string, std::unique_ptr<QSettings>, std::less<>> settings_;
 };
 
 // Lines of the logic's texts are separated by a carriage return alone.

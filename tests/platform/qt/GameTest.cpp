@@ -6,26 +6,33 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "generator/DigitString.h"
 #include "platform/Memory.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "scores/ScoreTable.h"
 
 namespace novemo {
 namespace {
 
 struct Session {
-  explicit Session(std::uint64_t seed)
-      : random(seed), form(Platform{messages, input, beeper, store, random}), window(form) {
+  Session(std::uint64_t seed, const QString& config)
+      : store(config),
+        random(seed),
+        form(Platform{messages, input, beeper, store, random}),
+        window(form) {
     form.Form_Load();
     window.Sync();
     window.show();
@@ -54,17 +61,12 @@ struct Session {
 
 class RealGame : public ::testing::Test {
  protected:
-  RealGame() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path()); }
-  ~RealGame() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       qEnvironmentVariable("XDG_CONFIG_HOME"));
-  }
   QTemporaryDir folder;
 };
 
 TEST_F(RealGame, RevealWinEnterANameAndFindThePlaceAfterARestart) {
   {
-    Session game(7);
+    Session game(7, folder.path());
     for (int i = 0; i < 3; ++i)
       game.form.Timer1_Timer();
     game.input.answers.push_back("Ann");
@@ -73,17 +75,19 @@ TEST_F(RealGame, RevealWinEnterANameAndFindThePlaceAfterARestart) {
     game.Key(Qt::Key_Left);
     ASSERT_TRUE(game.Won());
     ASSERT_EQ(game.input.asked.size(), 1u);
-    EXPECT_NE(game.messages.shown.back().text.find("  1.  Ann - 00:03\r"), std::string::npos);
+    EXPECT_NE(game.messages.shown.back().text.find("  1.  \u2068Ann\u2069 - 00:03\r"),
+              std::string::npos);
     EXPECT_EQ(game.Board().x(), 533);  // moved out of view
     game.window.close();               // the close box
   }
-  Session again(8);
+  Session again(8, folder.path());
   again.form.mnScore_Click();
-  EXPECT_NE(again.messages.shown.back().text.find("Easy\r  1.  Ann - 00:03\r"), std::string::npos);
+  EXPECT_NE(again.messages.shown.back().text.find("Easy\r  1.  \u2068Ann\u2069 - 00:03\r"),
+            std::string::npos);
 }
 
 TEST_F(RealGame, AfterGivingUpTheHiddenGridCannotBeWon) {
-  Session game(9);
+  Session game(9, folder.path());
   game.messages.answers.push_back(MsgAnswer::Yes);
   QTest::keyClick(&game.window, Qt::Key_G, Qt::ControlModifier);  // Give Up by its shortcut
   ASSERT_EQ(game.messages.shown.size(), 1u);
@@ -98,7 +102,7 @@ TEST_F(RealGame, AfterGivingUpTheHiddenGridCannotBeWon) {
 }
 
 TEST_F(RealGame, KeysReachTheBoardAndItsCellsRedraw) {
-  Session game(10);
+  Session game(10, folder.path());
   game.Key(Qt::Key_Up);
   game.Key(Qt::Key_Left);  // square 5, cell 1
   EXPECT_EQ(game.form.Tray(5).ActiveBox(), 1);
@@ -113,7 +117,7 @@ TEST_F(RealGame, KeysReachTheBoardAndItsCellsRedraw) {
 }
 
 TEST_F(RealGame, TheBoardTakesTheKeyboardBackFromAnyOtherControl) {
-  Session game(13);
+  Session game(13, folder.path());
   QLineEdit other(&game.window.Client());
   other.show();
   other.setFocus(Qt::MouseFocusReason);
@@ -122,7 +126,7 @@ TEST_F(RealGame, TheBoardTakesTheKeyboardBackFromAnyOtherControl) {
 }
 
 TEST_F(RealGame, AKeyRepaintsOnlyTheCellsItChanged) {
-  Session game(11);
+  Session game(11, folder.path());
   QApplication::processEvents();
   game.Key(Qt::Key_Right);
   QApplication::processEvents();
@@ -130,7 +134,7 @@ TEST_F(RealGame, AKeyRepaintsOnlyTheCellsItChanged) {
 }
 
 TEST_F(RealGame, CellsAndClockTellAScreenReaderWhatTheyShow) {
-  Session game(12);
+  Session game(12, folder.path());
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&game.Board());
   ASSERT_NE(board, nullptr);
   ASSERT_EQ(board->childCount(), 81);
@@ -158,48 +162,91 @@ TEST_F(RealGame, CellsAndClockTellAScreenReaderWhatTheyShow) {
             QStringLiteral("00:01"));
 }
 
-TEST_F(RealGame, MessageBoxesShowEachLineAndTheBoardIsCurrentBeforeThey) {
-  ModalHost host;
-  QtMessages messages(host);
-  MemoryInput input;
-  MemoryBeeper beeper;
-  QtSettingsStore store;
-  SeededRandom random(3);
-  frmMain form(Platform{messages, input, beeper, store, random});
-  MainWindow window(form);
-  host.parent = &window;
-  int syncs = 0;
-  host.beforeModal = [&] {
-    ++syncs;
-    window.Sync();
-  };
-  form.Form_Load();
-  window.show();
+// The game with the real message and input boxes.
+class RealBoxes : public ::testing::Test {
+ protected:
+  RealBoxes() {
+    window.HostBoxes(host);
+    form.Form_Load();
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  // Runs `answer` on the next box as soon as it is open.
+  template <class Box>
+  void OnNextBox(std::function<void(Box&)> answer) {
+    QTimer::singleShot(0, [answer] {
+      auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      answer(*box);
+    });
+  }
+  bool BoardHasKeys() {
+    QApplication::processEvents();
+    return window.Board().hasFocus();
+  }
 
-  QString shownText;
+  QTemporaryDir folder;
+  ModalHost host;
+  QtMessages messages{host};
+  QtInput input{host};
+  MemoryBeeper beeper;
+  QtSettingsStore store{folder.path()};
+  SeededRandom random{3};
+  frmMain form{Platform{messages, input, beeper, store, random}};
+  MainWindow window{form};
+};
+
+TEST_F(RealBoxes, TheGiveUpQuestionComesWithTheBoardAlreadyOutOfView) {
   int boardLeft = -1;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    shownText = box->text();
+  OnNextBox<QMessageBox>([&](QMessageBox& box) {
+    EXPECT_EQ(box.text(), QStringLiteral("Are yuo sure you want to give up?"));
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Give Up"));
+    EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
     boardLeft = window.Board().x();
-    box->button(QMessageBox::No)->click();
+    box.button(QMessageBox::No)->click();
   });
   form.mnGiveup_Click();
-  EXPECT_EQ(shownText, QStringLiteral("Are yuo sure you want to give up?"));
-  EXPECT_EQ(boardLeft, 533);  // already out of view while asking
-  EXPECT_EQ(syncs, 1);
+  EXPECT_EQ(boardLeft, 533);  // the window was brought up to date before the box
+  EXPECT_TRUE(BoardHasKeys());
+}
 
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    shownText = box->text();
-    box->accept();
+TEST_F(RealBoxes, TheNameBoxAsksOnTwoLinesAndCancelGivesNoName) {
+  const std::string prompt = "You have reached the top 3 Scores\rPlease enter your name.";
+  OnNextBox<QInputDialog>([](QInputDialog& box) {
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Name"));
+    EXPECT_EQ(box.labelText(),
+              QStringLiteral("You have reached the top 3 Scores\nPlease enter your name."));
+    EXPECT_EQ(box.textValue(), QString());
+    box.setTextValue(QStringLiteral("Typed"));
+    box.reject();
+  });
+  EXPECT_EQ(input.Ask(prompt, "Name"), "");
+  OnNextBox<QInputDialog>([](QInputDialog& box) {
+    box.setTextValue(QStringLiteral("Zo\u00eb \u6f22"));
+    box.accept();
+  });
+  EXPECT_EQ(input.Ask(prompt, "Name"), "Zo\u00eb \u6f22");
+  EXPECT_TRUE(BoardHasKeys());
+}
+
+TEST_F(RealBoxes, TheTableKeepsEveryPlaceOnOneLineReadingLeftToRight) {
+  store.Lock("Novemo");
+  WritePlaces(store, kEasyOffset,
+              {Place{std::string(300, 'W'), 4 / 86400.0}, Place{"two\nlines", 5 / 86400.0},
+               Place{"\u05e9\u05dc\u05d5\u05dd", 6 / 86400.0}});
+  ASSERT_TRUE(store.Commit().ok);
+  OnNextBox<QMessageBox>([this](QMessageBox& box) {
+    const QStringList lines = box.text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 12);  // eleven lines, each ended
+    for (const QString& line : lines)
+      EXPECT_FALSE(line.isRightToLeft()) << line.toStdString();
+    EXPECT_TRUE(lines[10].startsWith(QStringLiteral("  3.  \u2068\u05e9")));
+    EXPECT_LE(box.width(), window.width() * 3 / 2);
+    box.accept();
   });
   form.mnScore_Click();
-  EXPECT_TRUE(
-      shownText.startsWith(QStringLiteral("Top 3 Scores\n\nDifficult\n  1.  None - 00:00\n")));
-  EXPECT_FALSE(shownText.contains(QLatin1Char('\r')));
+  EXPECT_TRUE(BoardHasKeys());
 }
 
 }  // namespace

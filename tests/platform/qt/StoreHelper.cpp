@@ -1,23 +1,19 @@
-// A game process for the kill test. "win NAME SECONDS": wins a game, says
-// "won" and waits to be killed. "table": prints the score table.
+// A copy of the game for the process tests, driven by lines on standard input:
+// "win NAME SECONDS" wins a game and answers "won"; "table" prints the six
+// places, one a line, then "end"; "quit" unloads the window and exits.
 
-#include <unistd.h>
 #include <QCoreApplication>
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
+#include <iostream>
+#include <sstream>
 #include <string>
 
 #include "main_window/frmMain.h"
 #include "platform/Memory.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "scores/TimeText.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
-  QCoreApplication::setOrganizationName(QStringLiteral("Novemo"));
-  QCoreApplication::setApplicationName(QStringLiteral("Novemo"));
-  const std::string mode = argc > 1 ? argv[1] : "";
-
   novemo::MemoryMessages messages;
   novemo::MemoryInput input;
   novemo::MemoryBeeper beeper;
@@ -26,26 +22,30 @@ int main(int argc, char* argv[]) {
   novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random});
   form.Form_Load();
 
-  if (mode == "win" && argc == 4) {
-    input.answers.push_back(argv[2]);
-    for (int i = std::atoi(argv[3]); i > 0; --i)
-      form.Timer1_Timer();
-    form.mntest_Click();
-    form.Picture1_KeyDown(37, 0);
-    std::puts("won");
-    std::fflush(stdout);
-    for (;;)
-      pause();  // until killed, never unloaded
-  }
-  if (mode == "table") {
-    form.mnScore_Click();
-    std::string text = messages.shown.back().text;
-    for (char& c : text) {
-      if (c == '\r') c = '\n';
+  for (std::string line; std::getline(std::cin, line);) {
+    std::istringstream words(line);
+    std::string command, name;
+    int seconds = 0;
+    words >> command >> name >> seconds;
+    if (command == "win") {
+      input.answers.push_back(name);
+      form.mnNew_Click();
+      for (int i = 0; i < seconds; ++i)
+        form.Timer1_Timer();
+      form.mntest_Click();
+      form.Picture1_KeyDown(37, 0);
+      std::cout << "won" << std::endl;
+    } else if (command == "table") {
+      form.mnScore_Click();
+      for (int slot = 1; slot <= 6; ++slot) {
+        std::cout << form.State().ScoreNames[slot] << ' '
+                  << novemo::ClockText(form.State().ScoreTimes[slot]) << '\n';
+      }
+      std::cout << "end" << std::endl;
+    } else if (command == "quit") {
+      form.Form_Unload();
+      return 0;
     }
-    std::fputs(text.c_str(), stdout);
-    return 0;
   }
-  std::fputs("usage: novemo_store_helper win NAME SECONDS | table\n", stderr);
-  return 2;
+  return 0;
 }
