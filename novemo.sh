@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-          desktop-file-utils dpkg-dev file)
+          desktop-file-utils dpkg-dev file
+          xvfb dbus-daemon at-spi2-core python3-pyatspi)
 
 # Installs those of the given packages (default: the build's) that are missing.
 install_missing() {

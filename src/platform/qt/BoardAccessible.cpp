@@ -57,9 +57,11 @@ class CellAccessible final : public QAccessibleInterface {
   QAccessible::State state() const override {
     QAccessible::State state;
     const auto [t, k] = SquareAndCell(index_);
+    const bool hidden = !board_->isVisible() || board_->OutOfView();
     state.focusable = true;
-    state.focused = board_->hasFocus() && board_->Form().Tray(t).ActiveBox() == k;
-    state.invisible = !board_->isVisible();
+    state.focused = !hidden && board_->hasFocus() && board_->Form().Tray(t).ActiveBox() == k;
+    state.invisible = hidden;
+    state.offscreen = hidden;
     return state;
   }
 
@@ -78,6 +80,12 @@ class BoardAccessible final : public QAccessibleWidget {
     }
   }
 
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.invisible = state.invisible || board_->OutOfView();
+    state.offscreen = state.offscreen || board_->OutOfView();
+    return state;
+  }
   int childCount() const override { return 81; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= 81) return nullptr;

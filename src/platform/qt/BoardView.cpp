@@ -56,24 +56,43 @@ BoardView::CellLook BoardView::LookOf(std::int16_t t, std::int16_t k) const {
   return CellLook{label.Caption, label.ForeColor, box.BorderColor, box.BorderWidth, box.FillColor};
 }
 
+bool BoardView::OutOfView() const {
+  return parentWidget() != nullptr && !parentWidget()->rect().intersects(geometry());
+}
+
 void BoardView::Sync() {
+  int active = -1;
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
+      // Cells are the board's accessible children row by row over the whole grid.
+      const int child = (3 * ((t - 1) / 3) + (k - 1) / 3) * 9 + 3 * ((t - 1) % 3) + (k - 1) % 3;
+      if (form_.Tray(t).ActiveBox() == k) active = child;
       CellLook look = LookOf(t, k);
       CellLook& painted = painted_[CellIndex(t, k)];
       if (look == painted) continue;
       painted = std::move(look);
       update(FrameRect(t, k));
       if (QAccessible::isActive()) {
-        // Cells are the board's children row by row over the whole grid.
-        const int row = 3 * ((t - 1) / 3) + (k - 1) / 3;
-        const int column = 3 * ((t - 1) % 3) + (k - 1) % 3;
         QAccessibleEvent event(this, QAccessible::NameChanged);
-        event.setChild(row * 9 + column);
+        event.setChild(child);
         QAccessible::updateAccessibility(&event);
       }
     }
   }
+  if (!QAccessible::isActive()) return;
+  // A screen reader hears the board go and come as the eye sees it, and
+  // follows the green frame.
+  if (OutOfView() != outOfView_) {
+    outOfView_ = OutOfView();
+    QAccessibleEvent event(this, outOfView_ ? QAccessible::ObjectHide : QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+  }
+  if (active != activeCell_ && active >= 0 && hasFocus() && !outOfView_) {
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(active);
+    QAccessible::updateAccessibility(&event);
+  }
+  activeCell_ = active;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {

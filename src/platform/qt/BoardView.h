@@ -23,6 +23,8 @@ class BoardView final : public QWidget {
   std::function<void()> afterEvent;
 
   const frmMain& Form() const { return form_; }
+  // Moved beyond the window's client area: the player sees none of its cells.
+  bool OutOfView() const;
   // Cells painted by the last paint event: a key press repaints only what changed.
   int LastPaintCells() const { return lastPaintCells_; }
 
@@ -54,6 +56,8 @@ class BoardView final : public QWidget {
   frmMain& form_;
   QFont digitFont_;
   std::array<CellLook, 81> painted_{};
+  int activeCell_ = -1;  // grid index, as last told to assistive technology
+  bool outOfView_ = false;
   int lastPaintCells_ = 0;
   std::int16_t pressedTray_ = 0;
   std::int16_t pressedCell_ = 0;

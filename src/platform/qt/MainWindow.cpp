@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -115,6 +116,10 @@ void MainWindow::BuildMenus() {
     if (item.TopLevel()) {
       menus[index] = menuBar()->addMenu(caption);
       actions_[index] = menus[index]->menuAction();
+      // A menu closed without running an item (Escape, a click elsewhere)
+      // would leave the menu bar holding the arrow keys.
+      connect(menus[index], &QMenu::aboutToHide, this,
+              [this] { QTimer::singleShot(0, this, &MainWindow::ReturnKeyboard); });
       continue;
     }
     QMenu* menu = menus[static_cast<std::size_t>(item.parent)];
@@ -134,6 +139,7 @@ void MainWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, [this, id] {
       form_.MenuClick(id);
       Sync();
+      ReturnKeyboard();
     });
     actions_[index] = action;
   }
@@ -182,9 +188,23 @@ void MainWindow::HostBoxes(ModalHost& host) {
   host.parent = this;
   host.beforeModal = [this] { Sync(); };
   host.afterModal = [this] {
+    // Without a window manager nobody else gives the window its keys back.
     activateWindow();
-    board_->setFocus(Qt::OtherFocusReason);
+    ReturnKeyboard();
   };
+}
+
+void MainWindow::ReturnKeyboard() {
+  if (form_.Unloaded() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+    return;
+  }
+  board_->setFocus(Qt::OtherFocusReason);
+  // The menu bar leaves its keyboard mode as it loses the focus; when the
+  // window is not the active one just now, that loss has to be told.
+  if (menuBar()->activeAction() != nullptr) {
+    QFocusEvent leave(QEvent::FocusOut, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(menuBar(), &leave);
+  }
 }
 
 // The close box unloads the window exactly as File > Exit does.

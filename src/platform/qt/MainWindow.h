@@ -28,6 +28,8 @@ class MainWindow final : public QMainWindow {
   // Boxes open over this window, after it is brought up to date, and leave
   // the keyboard with the board when they close.
   void HostBoxes(ModalHost& host);
+  // The board takes the keyboard back, unless a box or a menu is open.
+  void ReturnKeyboard();
 
   BoardView& Board() { return *board_; }
   QWidget& Client() { return *client_; }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QMenuBar>
 #include <QTest>
+#include <functional>
 
 #include "platform/Memory.h"
 #include "platform/qt/BoardView.h"
@@ -87,6 +89,33 @@ TEST_F(RealWindow, ClickOnACellFramesExactlyThatCellAndTheStripDoesNothing) {
   image = Shot();
   EXPECT_EQ(GreenFrames(image), 1);
   EXPECT_EQ(PixelOfBoard(image, other.topLeft()), 0x00FF00u);
+}
+
+// Runs events until the condition holds, for at most a second.
+bool WaitFor(const std::function<bool()>& condition) {
+  for (int i = 0; i < 100 && !condition(); ++i)
+    QTest::qWait(10);
+  return condition();
+}
+
+// Keys go to the window's focus widget. (Offscreen, a closed popup or box
+// keeps the application's activation, so the window is activated again as a
+// desktop does.)
+TEST_F(RealWindow, AMenuClosedWithEscapeLeavesTheArrowsToTheBoard) {
+  form.Form_Load();
+  window.Sync();
+  for (const MenuId menu : {MenuId::mnLevel, MenuId::mnFile}) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.menuBar()->setActiveAction(&window.Action(menu));
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(WaitFor([this] { return window.focusWidget() == &window.Board(); }));
+    EXPECT_EQ(window.menuBar()->activeAction(), nullptr);  // out of its keyboard mode
+    const auto before = std::pair(form.State().ActiveTray, form.State().ActiveCell);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Left);
+    EXPECT_NE(std::pair(form.State().ActiveTray, form.State().ActiveCell), before);
+  }
 }
 
 }  // namespace

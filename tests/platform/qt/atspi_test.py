@@ -1,0 +1,135 @@
+#!/usr/bin/env python3
+"""The board as a screen reader finds it, through a real AT-SPI client.
+
+Run by ctest as: atspi_test.py GAME. It starts a private X server and session
+bus, runs the game with accessibility on, and checks the 81 named cells, that
+the focused cell follows the green frame, that no cell is showing after a
+confirmed Give Up and that all come back with a new game. Exits 77 (skipped)
+with the reason when the machine cannot run an X server or the AT-SPI bus.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+
+
+def skip(why):
+    print("skipped: " + why)
+    sys.exit(SKIPPED)
+
+
+def outer(game):
+    for tool in ("Xvfb", "dbus-run-session"):
+        if shutil.which(tool) is None:
+            skip(tool + " is not installed")
+    try:
+        import pyatspi  # noqa: F401
+    except ImportError:
+        skip("python3-pyatspi is not installed")
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    display = os.read(read, 16).decode().strip()
+    if not display:
+        skip("Xvfb did not start")
+    try:
+        env = dict(os.environ, DISPLAY=":" + display, NOVEMO_ATSPI_INNER="1")
+        return subprocess.call(["dbus-run-session", "--", sys.executable, __file__, game],
+                               env=env, stderr=subprocess.DEVNULL)
+    finally:
+        xvfb.terminate()
+
+
+def wait_for(what, condition, seconds=10):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting: " + what)
+
+
+def find(node, roles, name=None):
+    if node is None:
+        return None
+    if node.getRoleName() in roles.split("|") and (name is None or node.name == name):
+        return node
+    for child in node:
+        found = find(child, roles, name)
+        if found is not None:
+            return found
+    return None
+
+
+def inner(game):
+    import pyatspi
+    config = tempfile.mkdtemp()
+    env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    process = subprocess.Popen([game], env=env, stderr=subprocess.DEVNULL)
+    try:
+        try:
+            desktop = pyatspi.Registry.getDesktop(0)
+        except Exception as error:  # no registry on this bus
+            skip("the AT-SPI bus cannot start: %s" % error)
+        app = wait_for("the game on the AT-SPI bus",
+                       lambda: next((a for a in desktop if a and a.name == "Novemo"), None))
+        board = wait_for("the board", lambda: find(app, "table", "Board"))
+        cells = [board.getChildAtIndex(i) for i in range(board.childCount)]
+        assert len(cells) == 81, len(cells)
+        for i, cell in enumerate(cells):
+            pattern = r"Row %d, column %d, ([1-9], given|[1-9]|empty)$" % (i // 9 + 1, i % 9 + 1)
+            assert re.match(pattern, cell.name), cell.name
+
+        def showing(cell):
+            return cell.getState().contains(pyatspi.STATE_SHOWING)
+
+        def focused():
+            return [c.name for c in cells if c.getState().contains(pyatspi.STATE_FOCUSED)]
+
+        assert all(showing(c) for c in cells)
+        def key(keysym, control=False):
+            if control:
+                pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_PRESS)  # Control_L
+            pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+            if control:
+                pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_RELEASE)
+
+        # A click on the centre cell gives the window the keyboard (there is no window manager).
+        box = cells[40].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "b1c")
+        wait_for("the centre cell focused", lambda: focused() and
+                 focused()[0].startswith("Row 5, column 5,"))
+        key(0xFF51)  # Left
+        wait_for("the focus to follow the frame",
+                 lambda: focused() == [cells[4 * 9 + 3].name])
+
+        key(ord("g"), control=True)  # Give Up, and Return for Yes
+        wait_for("the Give Up question", lambda: find(app, "dialog|alert", "Give Up"))
+        key(0xFF0D)
+        wait_for("no cell showing", lambda: not any(showing(c) for c in cells))
+        assert not focused(), focused()
+        key(ord("n"), control=True)  # the keyboard is back with the window after the box
+        wait_for("every cell back", lambda: all(showing(c) for c in cells))
+        print("81 named cells; focus follows the frame; hidden after Give Up; back after New Game")
+        return 0
+    except Exception as error:  # dbus-run-session's error output is the daemon's noise
+        print("failed: %s: %s" % (type(error).__name__, error))
+        return 1
+    finally:
+        process.terminate()
+        process.wait()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit("usage: atspi_test.py GAME")
+    sys.exit(inner(sys.argv[1]) if os.environ.get("NOVEMO_ATSPI_INNER") else outer(sys.argv[1]))
