@@ -3,15 +3,19 @@
 #   ./novemo.sh run       installs what is missing, builds, starts the game
 #   ./novemo.sh test      installs what is missing, builds, runs every test
 #   ./novemo.sh sanitize  the tests again with AddressSanitizer (leaks too) and UBSan
-#   ./novemo.sh package   the Debian package, build/novemo_<version>_<arch>.deb
+#   ./novemo.sh package   a build with Debian's compiler flags, its tests, the Debian
+#                         package build-package/novemo_<version>_<arch>.deb, and lintian
+#   ./novemo.sh check release|clang
+#                         a Release build, or one with Clang, and its tests
 # Each step is skipped when it has nothing to do, so a second run is quick.
+# NOVEMO_WERROR=ON makes compiler warnings errors (CI sets it).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-          desktop-file-utils dpkg-dev file
-          xvfb dbus-daemon at-spi2-core python3-pyatspi)
+          desktop-file-utils dpkg-dev file appstream
+          xvfb x11vnc iproute2 dbus-daemon at-spi2-core python3-pyatspi)
 
 # Installs those of the given packages (default: the build's) that are missing.
 install_missing() {
@@ -40,11 +44,18 @@ install_missing() {
     "${missing[@]}" >/dev/null
 }
 
+# build DIR [CMAKE OPTIONS...]: configures once, then builds what changed.
 build() {
   local dir=$1
   shift
-  [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "$@"
+  if [ ! -f "$dir/build.ninja" ] || [ -n "${NOVEMO_WERROR:-}" ]; then
+    cmake -S . -B "$dir" -G Ninja "-DNOVEMO_WERROR=${NOVEMO_WERROR:-OFF}" "$@" >/dev/null
+  fi
   cmake --build "$dir"
+}
+
+run_tests() {
+  ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
 }
 
 case "${1:-}" in
@@ -52,39 +63,64 @@ case "${1:-}" in
     install_missing
     build build
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-      if [ ! -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqvnc.so ] &&
-         ! ls /usr/lib/*/qt6/plugins/platforms/libqvnc.so >/dev/null 2>&1; then
-        echo "novemo: no display, and Qt's vnc plugin (package qt6-qpa-plugins) is missing" >&2
-        exit 1
-      fi
-      export QT_QPA_PLATFORM="vnc:size=800x600:port=5900"
-      echo "novemo: no display found; connect a VNC viewer to localhost:5900 to play"
+      # No display: a private X server served by VNC on this machine only.
+      exec tools/headless-vnc.sh ./build/src/novemo
     fi
     exec ./build/src/novemo
     ;;
   test)
     install_missing
     build build
-    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    run_tests build
     ;;
   sanitize)
     install_missing
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNOVEMO_SANITIZE=ON -DNOVEMO_BUILD_BENCH=OFF
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+    ;;
+  package)
+    # Built as Debian builds packages: its compiler flags, hardening included.
+    install_missing
+    install_missing lintian
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+      LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+      build build-package -DCMAKE_BUILD_TYPE=None -DNOVEMO_INSTALL_BINDIR=games \
+      -DNOVEMO_BUILD_BENCH=OFF
+    run_tests build-package
+    (cd build-package && cpack -G DEB >/dev/null)
+    deb=$(ls build-package/novemo_*.deb)
+    echo "novemo: $deb"
+    # Errors fail; the warnings that remain are listed, with why, in the README.
+    report=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+    [ -z "$report" ] || echo "$report"
+    ! grep -q '^E:' <<<"$report"
+    ;;
+  check)
+    install_missing
+    case "${2:-}" in
+      release)
+        build build-release -DCMAKE_BUILD_TYPE=Release -DNOVEMO_BUILD_BENCH=OFF
+        run_tests build-release
+        ;;
+      clang)
+        install_missing clang
+        CC=clang CXX=clang++ build build-clang -DNOVEMO_BUILD_BENCH=OFF
+        run_tests build-clang
+        ;;
+      *)
+        echo "usage: ./novemo.sh check release|clang" >&2
+        exit 2
+        ;;
+    esac
     ;;
   packages)
     # For the scripts in bench/: ./novemo.sh packages NAME...
     shift
     install_missing "$@"
     ;;
-  package)
-    install_missing
-    build build
-    (cd build && cpack -G DEB)
-    ;;
   *)
-    echo "usage: ./novemo.sh run|test|sanitize|package" >&2
+    echo "usage: ./novemo.sh run|test|sanitize|package|check release|clang" >&2
     exit 2
     ;;
 esac

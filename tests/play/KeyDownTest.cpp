@@ -41,9 +41,9 @@ TEST(Entries, DigitsOfBothRowsEnterWhateverTheModifiersAndOtherKeysDoNot) {
   game.Click(open);
   for (int d = 1; d <= 9; ++d) {
     game.Press(static_cast<std::int16_t>(kDigit0 + d), static_cast<std::int16_t>(d % 8));
-    ASSERT_EQ(game.Text(open), " " + std::to_string(d));
+    ASSERT_EQ(game.Text(open), Shown(d));
     game.Press(static_cast<std::int16_t>(kPad0 + 10 - d));
-    ASSERT_EQ(game.Text(open), " " + std::to_string(10 - d));
+    ASSERT_EQ(game.Text(open), Shown(10 - d));
   }
   for (std::int16_t key : {kDigit0, kPad0, kDelete, kCtrlKey, std::int16_t{58}, std::int16_t{106}})
     game.Press(key);

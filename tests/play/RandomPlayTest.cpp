@@ -23,7 +23,7 @@ class RandomPlay {
     NewGame();
     for (int n = 0; n < events && !::testing::Test::HasFatalFailure(); ++n) {
       if (game_.memory.input.answers.empty())
-        game_.memory.input.answers.push_back(Pick(10) == 0 ? "" : "W" + std::to_string(n));
+        game_.memory.input.answers.push_back(Pick(10) == 0 ? "" : std::to_string(n));
       Step();
       Check(n);
     }

@@ -28,6 +28,11 @@ inline constexpr std::int16_t kCtrlDown = 2;
 inline constexpr std::int16_t kAltDown = 4;
 
 using CellAt = std::pair<std::int16_t, std::int16_t>;  // square, cell
+
+// A digit as a cell shows it: a space, then the digit.
+inline std::string Shown(int digit) {
+  return {' ', static_cast<char>('0' + digit)};
+}
 inline CellAt Cell(int t, int k) {
   return {static_cast<std::int16_t>(t), static_cast<std::int16_t>(k)};
 }
@@ -60,7 +65,7 @@ struct Game {
   std::string Text(CellAt at) const { return form.Tray(at.first).lblNo(at.second).Caption; }
   bool Given(CellAt at) const { return HasDigit(form.Tray(at.first).FixNoPos(), at.second); }
   std::int16_t Digit(CellAt at) const { return DigitAt(form.Tray(at.first).NoPos(), at.second); }
-  std::string Solution(CellAt at) const { return " " + std::to_string(Digit(at)); }
+  std::string Solution(CellAt at) const { return Shown(Digit(at)); }
   // The cells framed in green: their number, and the last of them.
   std::pair<int, CellAt> Green() const {
     std::pair<int, CellAt> found{0, {0, 0}};

@@ -56,7 +56,7 @@ TEST_F(LoneTray, EntriesGoToTheActiveOpenCellOnlyAndGivenCellsBeep) {
     tray.ActiveBox(k);
     tray.SetNo(static_cast<std::int16_t>(1));
     tray.SetNo(" ");
-    EXPECT_EQ(tray.lblNo(k).Caption, " " + std::to_string(10 - k));
+    EXPECT_EQ(tray.lblNo(k).Caption, testing::Shown(10 - k));
   }
   EXPECT_EQ(beeper.count, 6);
 

@@ -102,17 +102,25 @@ def inner(game):
             if control:
                 pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_RELEASE)
 
-        # A click on the centre cell gives the window the keyboard (there is no window manager).
+        # A click on the centre cell gives the window the keyboard (there is no window
+        # manager); again until it does, as the window may not be mapped yet.
         box = cells[40].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "b1c")
-        wait_for("the centre cell focused", lambda: focused() and
-                 focused()[0].startswith("Row 5, column 5,"))
+
+        def centre_focused():
+            pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
+                                                "b1c")
+            time.sleep(0.2)
+            return focused() == [cells[40].name]
+
+        wait_for("the centre cell focused", centre_focused)
         key(0xFF51)  # Left
         wait_for("the focus to follow the frame",
                  lambda: focused() == [cells[4 * 9 + 3].name])
 
         key(ord("g"), control=True)  # Give Up, and Return for Yes
-        wait_for("the Give Up question", lambda: find(app, "dialog|alert", "Give Up"))
+        question = wait_for("the Give Up question", lambda: find(app, "dialog|alert", "Give Up"))
+        wait_for("the question to have the keys",
+                 lambda: question.getState().contains(pyatspi.STATE_ACTIVE))
         key(0xFF0D)
         wait_for("no cell showing", lambda: not any(showing(c) for c in cells))
         assert not focused(), focused()
