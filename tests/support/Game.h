@@ -12,34 +12,23 @@
 
 namespace novemo::testing {
 
-// Key codes of the board's key handler.
-inline constexpr std::int16_t kBackspace = 8;
-inline constexpr std::int16_t kCtrlKey = 17;
-inline constexpr std::int16_t kLeft = 37;
-inline constexpr std::int16_t kUp = 38;
-inline constexpr std::int16_t kRight = 39;
-inline constexpr std::int16_t kDown = 40;
-inline constexpr std::int16_t kDelete = 46;
-inline constexpr std::int16_t kDigit0 = 48;
-inline constexpr std::int16_t kKeyQ = 81;
-inline constexpr std::int16_t kPad0 = 96;
-inline constexpr std::int16_t kShiftDown = 1;
-inline constexpr std::int16_t kCtrlDown = 2;
-inline constexpr std::int16_t kAltDown = 4;
+// Key codes and modifier states of the board's key handler.
+enum Key : std::int16_t { kBackspace = 8, kCtrlKey = 17, kLeft = 37, kUp, kRight, kDown };
+enum : std::int16_t { kDelete = 46, kDigit0 = 48, kKeyQ = 81, kPad0 = 96 };
+enum : std::int16_t { kShiftDown = 1, kCtrlDown = 2, kAltDown = 4 };
 
 using CellAt = std::pair<std::int16_t, std::int16_t>;  // square, cell
-
+inline CellAt Cell(int t, int k) {
+  return {static_cast<std::int16_t>(t), static_cast<std::int16_t>(k)};
+}
 // A digit as a cell shows it: a space, then the digit.
 inline std::string Shown(int digit) {
   return {' ', static_cast<char>('0' + digit)};
 }
-inline CellAt Cell(int t, int k) {
-  return {static_cast<std::int16_t>(t), static_cast<std::int16_t>(k)};
-}
 
 struct Game {
   explicit Game(std::uint64_t seed = 1) : memory(seed), form(memory.platform()) {}
-  // A second copy of the game on the same settings store.
+  // Another copy of the game on a shared settings store.
   Game(std::uint64_t seed, SettingsStore& shared)
       : memory(seed), form(memory.platform(shared, memory.random)) {}
 
@@ -48,7 +37,9 @@ struct Game {
     for (int i = 0; i < count; ++i)
       form.Timer1_Timer();
   }
-  void Press(std::int16_t code, std::int16_t shift = 0) { form.Picture1_KeyDown(code, shift); }
+  void Press(int code, int shift = 0) {
+    form.Picture1_KeyDown(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
+  }
   void Click(CellAt at) { form.Tray(at.first).lblNo_Click(at.second); }
   // Fills the grid with the test command; the next key press announces the win.
   void Win(const std::string& name = "") {
@@ -64,9 +55,8 @@ struct Game {
 
   std::string Text(CellAt at) const { return form.Tray(at.first).lblNo(at.second).Caption; }
   bool Given(CellAt at) const { return HasDigit(form.Tray(at.first).FixNoPos(), at.second); }
-  std::int16_t Digit(CellAt at) const { return DigitAt(form.Tray(at.first).NoPos(), at.second); }
-  std::string Solution(CellAt at) const { return Shown(Digit(at)); }
-  // The cells framed in green: their number, and the last of them.
+  int Digit(CellAt at) const { return DigitAt(form.Tray(at.first).NoPos(), at.second); }
+  // The cells framed in green: how many, and the last of them.
   std::pair<int, CellAt> Green() const {
     std::pair<int, CellAt> found{0, {0, 0}};
     for (std::int16_t t = 1; t <= 9; ++t) {
@@ -76,7 +66,6 @@ struct Game {
     }
     return found;
   }
-  // The first cell of the grid that is given, or open.
   CellAt FirstCell(bool given) const {
     for (std::int16_t t = 1; t <= 9; ++t) {
       for (std::int16_t k = 1; k <= 9; ++k) {

@@ -1,0 +1,235 @@
+// The real window, offscreen: layout and colours, clicks, keys, menus, the
+// boxes and whole games, with the game's own settings store.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "platform/Memory.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtSettingsStore.h"
+
+namespace novemo {
+namespace {
+
+// Runs events until the condition holds, for at most a second.
+bool WaitFor(const std::function<bool()>& condition) {
+  for (int i = 0; i < 100 && !condition(); ++i)
+    QTest::qWait(10);
+  return condition();
+}
+
+// The game in its window, with real message and input boxes when asked for.
+class RealWindow : public ::testing::Test {
+ protected:
+  explicit RealWindow(bool realBoxes = false)
+      : platform{realBoxes ? static_cast<MessageDialog&>(boxes) : memory.messages,
+                 realBoxes ? static_cast<InputDialog&>(nameBox) : memory.input, memory.beeper,
+                 store, memory.random} {
+    window.HostBoxes(host);
+    form.Form_Load();
+    window.Sync();
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  BoardView& Board() { return window.Board(); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(window.focusWidget(), key, modifiers);
+  }
+  // The colour at a point of the board, in device pixels (twice as many at scale factor 2).
+  QRgb Pixel(QPoint boardPoint) {
+    const QImage image = window.Client().grab().toImage();
+    const QPointF point = Board().mapTo(&window.Client(), boardPoint) * image.devicePixelRatio();
+    return image.pixel(point.toPoint()) & 0xFFFFFF;
+  }
+  int GreenFrames() {
+    int count = 0;
+    for (std::int16_t t = 1; t <= 9; ++t) {
+      for (std::int16_t k = 1; k <= 9; ++k)
+        count += Pixel(Board().FrameRect(t, k).topLeft()) == 0x00FF00;
+    }
+    return count;
+  }
+  // The window's keys go to the board. (Offscreen, a closed popup or box keeps
+  // the application's activation, so the window's own focus widget is asked.)
+  bool BoardHasKeys() {
+    return WaitFor([this] { return window.focusWidget() == &Board(); });
+  }
+
+  QTemporaryDir folder;
+  MemoryPlatform memory;
+  QtSettingsStore store{folder.path()};
+  ModalHost host;
+  QtMessages boxes{host};
+  QtInput nameBox{host};
+  Platform platform;
+  frmMain form{platform};
+  MainWindow window{form};
+};
+
+TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
+  EXPECT_EQ(window.Client().size(), QSize(397, 431));
+  // Device pixels follow the scale factor; the layout does not.
+  EXPECT_DOUBLE_EQ(window.Client().grab().devicePixelRatio(),
+                   qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Novemo 1.2"));
+  EXPECT_EQ(window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowMaximizeButtonHint),
+            Qt::WindowCloseButtonHint);
+  EXPECT_EQ(Board().geometry(), QRect(0, 32, 393, 393));
+  EXPECT_FALSE(window.Action(MenuId::mnHelpers).isVisible());  // its shortcut still works
+  EXPECT_EQ(window.Action(MenuId::mntest).shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+  for (std::int16_t t = 1; t <= 9; ++t) {
+    for (std::int16_t k = 1; k <= 9; ++k) {
+      EXPECT_EQ(Pixel(Board().FrameRect(t, k).bottomRight() - QPoint(2, 2)),
+                0x404040u);  // below the digit
+      EXPECT_EQ(Pixel(Board().FrameRect(t, k).topLeft()), t == 5 && k == 5 ? 0x00FF00u : 0x000000u);
+    }
+  }
+}
+
+TEST_F(RealWindow, AClickOnALabelFramesItsCellAndTheStripAroundDoesNothing) {
+  QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().LabelRect(4, 7).center());
+  EXPECT_EQ(GreenFrames(), 1);
+  EXPECT_EQ(Pixel(Board().FrameRect(4, 7).topLeft()), 0x00FF00u);
+  const QRect other = Board().FrameRect(9, 1);  // two pixels left of a label, three below
+  QTest::mouseClick(&Board(), Qt::LeftButton, {}, other.topLeft() + QPoint(1, 20));
+  QTest::mouseClick(&Board(), Qt::LeftButton, {}, other.bottomLeft() + QPoint(20, -1));
+  EXPECT_EQ(Pixel(Board().FrameRect(4, 7).topLeft()), 0x00FF00u);
+  QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().LabelRect(9, 1).topLeft());
+  EXPECT_EQ(GreenFrames(), 1);
+  EXPECT_EQ(Pixel(other.topLeft()), 0x00FF00u);
+}
+
+TEST_F(RealWindow, KeysReachTheBoardWhichKeepsThemAndRepaintsOnlyWhatChanged) {
+  Key(Qt::Key_Up);
+  QApplication::processEvents();
+  Key(Qt::Key_Left);  // square 5, cell 1
+  QApplication::processEvents();
+  EXPECT_EQ(Board().LastPaintCells(), 2);  // the old green frame and the new one
+  EXPECT_EQ(Pixel(Board().FrameRect(5, 1).topLeft()), 0x00FF00u);
+  Key(Qt::Key_Tab);  // Tab and Shift+Tab are keys of play too
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(Board().hasFocus());
+  QLineEdit other(&window.Client());  // another control of the window takes the keyboard
+  other.show();
+  other.setFocus(Qt::MouseFocusReason);
+  EXPECT_TRUE(BoardHasKeys());
+  EXPECT_EQ(form.Tray(5).ActiveBox(), 1);
+}
+
+TEST_F(RealWindow, AMenuClosedWithEscapeLeavesTheArrowsToTheBoard) {
+  for (const MenuId menu : {MenuId::mnLevel, MenuId::mnFile}) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.menuBar()->setActiveAction(&window.Action(menu));
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(BoardHasKeys());
+    EXPECT_EQ(window.menuBar()->activeAction(), nullptr);  // out of its keyboard mode
+    const auto before = std::pair(form.State().ActiveTray, form.State().ActiveCell);
+    Key(Qt::Key_Left);
+    EXPECT_NE(std::pair(form.State().ActiveTray, form.State().ActiveCell), before);
+  }
+}
+
+TEST_F(RealWindow, ShortcutsRevealWinAndGiveUpAndTheHiddenGridCannotBeWon) {
+  memory.input.answers.push_back("Ann");
+  for (int i = 0; i < 3; ++i)
+    form.Timer1_Timer();
+  Key(Qt::Key_M, Qt::ControlModifier);  // the hidden test command
+  Key(Qt::Key_Left);
+  ASSERT_EQ(memory.messages.shown.size(), 2u);  // the win and the table
+  EXPECT_EQ(Board().x(), 533);                  // out of view
+  EXPECT_EQ(store.Read("Novemo", "Scores", "Time4", ""), "00:00:03");
+  Key(Qt::Key_N, Qt::ControlModifier);
+  memory.messages.answers.push_back(MsgAnswer::Yes);
+  Key(Qt::Key_G, Qt::ControlModifier);
+  Key(Qt::Key_Q, Qt::ControlModifier);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(memory.messages.shown.size(), 3u);  // the question alone
+}
+
+class RealBoxes : public RealWindow {
+ protected:
+  RealBoxes() : RealWindow(true) {}
+  // Runs `answer` on the next box as soon as it is open.
+  template <class Box>
+  void OnNextBox(std::function<void(Box&)> answer) {
+    QTimer::singleShot(0, [answer] {
+      auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      answer(*box);
+    });
+  }
+};
+
+TEST_F(RealBoxes, TheGiveUpQuestionComesWithTheBoardAlreadyOutOfView) {
+  int boardLeft = -1;
+  OnNextBox<QMessageBox>([&](QMessageBox& box) {
+    EXPECT_EQ(box.text(), QStringLiteral("Are yuo sure you want to give up?"));
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Give Up"));
+    EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
+    boardLeft = Board().x();
+    box.button(QMessageBox::No)->click();
+  });
+  form.mnGiveup_Click();
+  EXPECT_EQ(boardLeft, 533);  // the window was brought up to date before the box
+  EXPECT_TRUE(BoardHasKeys());
+}
+
+TEST_F(RealBoxes, TheNameBoxAsksOnTwoLinesAndCancelGivesNoName) {
+  OnNextBox<QInputDialog>([](QInputDialog& box) {
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Name"));
+    EXPECT_EQ(box.labelText(),
+              QStringLiteral("You have reached the top 3 Scores\nPlease enter your name."));
+    box.setTextValue(QStringLiteral("Typed"));
+    box.reject();
+  });
+  EXPECT_EQ(nameBox.Ask("You have reached the top 3 Scores\rPlease enter your name.", "Name"), "");
+  OnNextBox<QInputDialog>([](QInputDialog& box) {
+    box.setTextValue(QStringLiteral("Zo\u00eb \u6f22"));
+    box.accept();
+  });
+  EXPECT_EQ(nameBox.Ask("", "Name"), "Zo\u00eb \u6f22");
+  EXPECT_TRUE(BoardHasKeys());
+}
+
+TEST_F(RealBoxes, TheTableKeepsEveryPlaceOnOneLineReadingLeftToRight) {
+  store.Lock("Novemo");
+  for (const auto& [key, value] : {std::pair("Player4", std::string(300, 'W')),
+                                   {"Time4", "00:00:04"},
+                                   {"Player5", "two\nlines"},
+                                   {"Time5", "00:00:05"},
+                                   {"Player6", "\u05e9\u05dc\u05d5\u05dd"},
+                                   {"Time6", "00:00:06"}}) {
+    store.Write("Novemo", "Scores", key, value);
+  }
+  ASSERT_TRUE(store.Commit().ok);
+  OnNextBox<QMessageBox>([this](QMessageBox& box) {
+    const QStringList lines = box.text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 12);  // eleven lines, each ended
+    for (const QString& line : lines)
+      EXPECT_FALSE(line.isRightToLeft()) << line.toStdString();
+    EXPECT_TRUE(lines[10].startsWith(QStringLiteral("  3.  \u2068\u05e9")));
+    EXPECT_LE(box.width(), window.width() * 3 / 2);
+    box.accept();
+  });
+  form.mnScore_Click();
+  EXPECT_TRUE(BoardHasKeys());
+}
+
+}  // namespace
+}  // namespace novemo
