@@ -2,11 +2,14 @@
 
 // A whole game on the in-memory platform, with helpers to play it.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <utility>
 
 #include "generator/DigitString.h"
+#include "generator/Solver.h"
 #include "main_window/frmMain.h"
 #include "platform/Memory.h"
 
@@ -28,9 +31,8 @@ inline std::string Shown(int digit) {
 
 struct Game {
   explicit Game(std::uint64_t seed = 1) : memory(seed), form(memory.platform()) {}
-  // Another copy of the game on a shared settings store.
-  Game(std::uint64_t seed, SettingsStore& shared)
-      : memory(seed), form(memory.platform(shared, memory.random)) {}
+  Game(std::uint64_t seed, SettingsStore& store)
+      : memory(seed), form(memory.platform(store, memory.random)) {}
 
   void Load() { form.Form_Load(); }
   void Ticks(int count) {
@@ -59,32 +61,43 @@ struct Game {
   // The cells framed in green: how many, and the last of them.
   std::pair<int, CellAt> Green() const {
     std::pair<int, CellAt> found{0, {0, 0}};
-    for (std::int16_t t = 1; t <= 9; ++t) {
-      for (std::int16_t k = 1; k <= 9; ++k) {
-        if (form.Tray(t).Box(k).BorderColor == kBorderActive) found = {found.first + 1, {t, k}};
-      }
+    for (int i = 0; i < 81; ++i) {
+      const CellAt at = Cell(i / 9 + 1, i % 9 + 1);
+      if (form.Tray(at.first).Box(at.second).BorderColor == kBorderActive)
+        found = {found.first + 1, at};
     }
     return found;
   }
   CellAt FirstCell(bool given) const {
-    for (std::int16_t t = 1; t <= 9; ++t) {
-      for (std::int16_t k = 1; k <= 9; ++k) {
-        if (Given({t, k}) == given) return {t, k};
-      }
+    for (int i = 0;; ++i) {
+      if (Given(Cell(i / 9 + 1, i % 9 + 1)) == given) return Cell(i / 9 + 1, i % 9 + 1);
     }
-    return {0, 0};
   }
-  std::string Stored(const std::string& key) const {
-    const auto found = memory.store.values.find("Novemo/Scores/" + key);
-    return found == memory.store.values.end() ? "<missing>" : found->second;
+  // The puzzle's givens have one solution, the stored one, and each square the level's givens.
+  bool OneSolutionTheStoredOne() const {
+    Grid givens{}, stored{};
+    for (std::size_t i = 0; i < 81; ++i) {
+      const CellAt at = Cell(i / 27 * 3 + i % 9 / 3 + 1, i / 9 % 3 * 3 + i % 3 + 1);
+      stored[i] = static_cast<std::int8_t>(Digit(at));
+      givens[i] = Given(at) ? stored[i] : 0;
+      if (DigitCount(form.Tray(at.first).FixNoPos()) < (form.State().LevelDifficult ? 4 : 5))
+        return false;
+    }
+    const SolutionCount found = CountSolutions(givens, 2);
+    return found.count == 1 && found.first == stored;
   }
-  void Store(const std::string& key, const std::string& value) {
-    memory.store.values["Novemo/Scores/" + key] = value;
+  std::string& Stored(const std::string& key) {
+    return memory.store.values["Novemo/Scores/" + key];
   }
   const std::string& Last() const { return memory.messages.shown.back().text; }
 
   MemoryPlatform memory;
   frmMain form;
+};
+
+// A test on a loaded game of its own, whose members it uses directly.
+struct LoadedGame : ::testing::Test, Game {
+  LoadedGame() { Load(); }
 };
 
 }  // namespace novemo::testing

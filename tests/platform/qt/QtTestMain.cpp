@@ -13,7 +13,6 @@ int main(int argc, char* argv[]) {
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
-  QCoreApplication::setOrganizationName(QStringLiteral("Novemo"));
   QCoreApplication::setApplicationName(QStringLiteral("Novemo"));
   return RUN_ALL_TESTS();
 }

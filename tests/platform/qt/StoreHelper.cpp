@@ -1,49 +1,38 @@
-// A copy of the game for the process tests, driven by lines on standard input:
-// "win NAME SECONDS" wins a game and answers "won"; "table" prints the six
-// places, one a line, then "end"; "quit" unloads the window and exits.
+// A copy of the game for the process tests, driven by lines on standard input,
+// each answered by one line: "win NAME SECONDS" wins a game ("won"); "table"
+// gives Easy's three places ("Ann 00:05, None 00:00, None 00:00"); "quit"
+// unloads the window and exits.
 
 #include <QCoreApplication>
 #include <iostream>
 #include <sstream>
-#include <string>
 
-#include "main_window/frmMain.h"
-#include "platform/Memory.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "scores/TimeText.h"
+#include "support/Game.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
-  novemo::MemoryMessages messages;
-  novemo::MemoryInput input;
-  novemo::MemoryBeeper beeper;
   novemo::QtSettingsStore store;
-  novemo::SeededRandom random(5);
-  novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random});
-  form.Form_Load();
-
-  for (std::string line; std::getline(std::cin, line);) {
-    std::istringstream words(line);
-    std::string command, name;
+  novemo::testing::Game game(5, store);
+  game.Load();
+  for (std::string line, command, name; std::getline(std::cin, line);) {
     int seconds = 0;
-    words >> command >> name >> seconds;
+    std::istringstream(line) >> command >> name >> seconds;
     if (command == "win") {
-      input.answers.push_back(name);
-      form.mnNew_Click();
-      for (int i = 0; i < seconds; ++i)
-        form.Timer1_Timer();
-      form.mntest_Click();
-      form.Picture1_KeyDown(37, 0);
+      game.form.mnNew_Click();
+      game.Ticks(seconds);
+      game.Win(name);
       std::cout << "won" << std::endl;
     } else if (command == "table") {
-      form.mnScore_Click();
-      for (int slot = 1; slot <= 6; ++slot) {
-        std::cout << form.State().ScoreNames[slot] << ' '
-                  << novemo::ClockText(form.State().ScoreTimes[slot]) << '\n';
-      }
-      std::cout << "end" << std::endl;
+      game.form.mnScore_Click();
+      for (int slot = 4; slot <= 6; ++slot)
+        std::cout << game.form.State().ScoreNames[slot] << ' '
+                  << novemo::ClockText(game.form.State().ScoreTimes[slot])
+                  << (slot < 6 ? ", " : "\n");
+      std::cout.flush();
     } else if (command == "quit") {
-      form.Form_Unload();
+      game.form.Form_Unload();
       return 0;
     }
   }
