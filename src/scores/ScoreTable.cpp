@@ -1,6 +1,8 @@
 #include "scores/ScoreTable.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "scores/TimeText.h"
 
@@ -16,16 +18,17 @@ std::string Key(std::string_view name, int slot) {
 // Width of a code point in columns: wide East Asian forms take two, combining
 // marks none.
 int Columns(char32_t c) {
-  if ((c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) ||
-      (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F))
-    return 0;
-  if ((c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
-      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
-      (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD))
-    return 2;
-  return 1;
+  static constexpr std::pair<char32_t, char32_t> kCombining[] = {
+      {0x0300, 0x036F}, {0x1AB0, 0x1AFF}, {0x1DC0, 0x1DFF}, {0x20D0, 0x20FF}, {0xFE20, 0xFE2F}};
+  static constexpr std::pair<char32_t, char32_t> kWide[] = {
+      {0x1100, 0x115F},   {0x2E80, 0xA4CF},  {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},
+      {0xFE30, 0xFE4F},   {0xFF00, 0xFF60},  {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F},
+      {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD}};
+  const auto in = [c](const auto& ranges) {
+    return std::any_of(std::begin(ranges), std::end(ranges),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+  };
+  return in(kCombining) ? 0 : in(kWide) ? 2 : 1;
 }
 
 // The next code point of UTF-8 text and its length in bytes; a byte that

@@ -22,13 +22,16 @@ TEST(StartUp, TheStoredLevelIsCheckedAndTheCentreCellIsActive) {
     EXPECT_TRUE(form.Menu[MenuId::mnGiveup].Enabled && form.Timer1.Enabled &&
                 form.Picture1.Left == 0);
     EXPECT_EQ(game.Green(), std::pair(1, Cell(5, 5)));
+    game.form.mnEasy_Click();
+    EXPECT_TRUE(game.form.Menu[MenuId::mnEasy].Checked &&
+                !game.form.Menu[MenuId::mnDifficult].Checked);
   }
 }
 
 class NewGames : public LoadedGame {};
 
 TEST_F(NewGames, LevelCommandsStartAGameButLeaveGiveUpAsItWas) {
-  Click(FirstCell(false));
+  Click(LastCell(false));
   Press(kDigit0 + 9);
   Press(kUp);
   const auto keyed = Green().second;
@@ -81,7 +84,7 @@ TEST_P(GiveUp, AsksWithTheBoardOutOfViewAndTheClockRunning) {
   const bool yes = GetParam() == MsgAnswer::Yes;
   Game game;
   game.Load();
-  const auto open = game.FirstCell(false);
+  const auto open = game.LastCell(false);
   game.Click(open);
   game.Press(kDigit0 + 4);
   game.memory.messages.whileOpen = [&](const MemoryMessages::Shown& shown) {

@@ -39,7 +39,7 @@ class Win : public LoadedGame {};
 
 TEST_F(Win, TheLastCorrectKeyWinsWithTheBoardHiddenAndTheClockStoppedFirst) {
   Ticks(12);
-  const CellAt open = FirstCell(false);
+  const CellAt open = LastCell(false);
   Click(open);
   for (int d = 1; d <= 9; ++d) {  // digits of both rows enter whatever the modifiers
     Press(kDigit0 + d, d % 8);

@@ -80,15 +80,15 @@ TEST(Places, ReadInsertAndMergeWins) {
 
 TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
   const std::string w(40, 'W'), han = "\u6f22", dots = "\u2026";
-  std::string hans(17 * han.size(), ' ');  // 17 wide characters, 34 columns
-  for (std::size_t at = 0; at < hans.size(); at += han.size())
-    hans.replace(at, han.size(), han);
+  std::string hans;  // 9 wide characters of three bytes, 8 of four: 34 columns
+  for (int i = 0; i < 17; ++i)
+    hans += i < 9 ? han : "\U0001F600";
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"Ann", "Ann"}, {"two\r\nlines\ttab\x7f", "two  lines tab "}, {"\u2028para\u2029\xc2\x85", " para  "},
       {"r\u202Eevil\u2069\u2066", "revil"},  // its own direction controls could undo the isolation
       {w.substr(0, 32), w.substr(0, 32)}, {w, w.substr(0, 31) + dots},
-      {hans, hans.substr(0, 15 * han.size()) + dots},  // wide characters count twice
+      {hans, hans.substr(0, 9 * 3 + 6 * 4) + dots},  // wide characters count twice
       {"\xff\xfe" + std::string(31, 'x') + "\xc3", "\xff\xfe" + std::string(29, 'x') + dots},
       {"\u05e9\u05dc\u05d5\u05dd", "\u05e9\u05dc\u05d5\u05dd"}};
   // clang-format on

@@ -68,8 +68,9 @@ struct Game {
     }
     return found;
   }
-  CellAt FirstCell(bool given) const {
-    for (int i = 0;; ++i) {
+  // The last cell of the grid that is given, or open: in square 9, as late as keys reach.
+  CellAt LastCell(bool given) const {
+    for (int i = 80;; --i) {
       if (Given(Cell(i / 9 + 1, i % 9 + 1)) == given) return Cell(i / 9 + 1, i % 9 + 1);
     }
   }

@@ -116,7 +116,6 @@ TEST_F(RealWindow, KeysReachTheBoardWhichKeepsThemAndRepaintsOnlyWhatChanged) {
   EXPECT_TRUE(Green(5, 1));
   Key(Qt::Key_Tab);  // Tab and Shift+Tab are keys of play too
   Key(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_TRUE(Board().hasFocus());
   QLineEdit other(&window.Client());  // another control of the window takes the keyboard
   other.show();
   other.setFocus(Qt::MouseFocusReason);
