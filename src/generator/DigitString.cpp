@@ -19,7 +19,8 @@ std::int64_t Magnitude(std::int32_t n) {
 std::int16_t DigitCount(std::int32_t n) {
   const std::int64_t m = Magnitude(n);
   std::int16_t count = 1;
-  while (count < 10 && m >= kPow10[static_cast<std::size_t>(count)])
+  // Below 10^10: a 32-bit number has ten digits at the most.
+  while (m >= kPow10[static_cast<std::size_t>(count)])
     ++count;
   return count;
 }

@@ -108,13 +108,11 @@ void PuzzleGenerator::MakeUnique() {
   for (;;) {
     Grid givens{};
     for (std::int16_t s = 1; s <= 9; ++s) {
-      const std::int32_t fixed = TrayAt(s).FixNoPos();
-      if (fixed == 0) continue;
-      for (int i = 1; i <= DigitCount(fixed); ++i) {
-        const std::int16_t p = DigitAt(fixed, i);
-        if (p < 1 || p > 9) continue;
-        givens[static_cast<std::size_t>(GridIndex(s, p))] =
-            static_cast<std::int8_t>(DigitAt(TrayAt(s).NoPos(), p));
+      for (std::int16_t p = 1; p <= 9; ++p) {
+        if (HasDigit(TrayAt(s).FixNoPos(), p)) {
+          givens[static_cast<std::size_t>(GridIndex(s, p))] =
+              static_cast<std::int8_t>(DigitAt(TrayAt(s).NoPos(), p));
+        }
       }
     }
     const SolutionCount found = CountSolutions(givens, 2);
@@ -128,9 +126,8 @@ void PuzzleGenerator::MakeUnique() {
       }
     }
     if (differing.empty()) return;
-    const auto pick =
-        std::min(static_cast<std::size_t>(random_.Next() * differing.size()), differing.size() - 1);
-    const auto [s, p] = differing[pick];
+    // A draw below 1 picks one of them.
+    const auto [s, p] = differing[static_cast<std::size_t>(random_.Next() * differing.size())];
     AddGiven(s, p);
     TrayAt(s).SetFixNoPos();
     ++counters_.uniqueGivens;

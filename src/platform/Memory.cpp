@@ -42,7 +42,6 @@ void MemoryStore::Write(std::string_view app, std::string_view section, std::str
 }
 
 SettingsStore::Report MemoryStore::Commit() {
-  ++commits;
   if (failWrites) {
     pending_.clear();
     return {false, "memory store", "writes are refused", {}};

@@ -65,7 +65,6 @@ class MemoryStore final : public SettingsStore {
   std::map<std::string, std::string> values;  // "app/section/key" to value
   bool failWrites = false;                    // a read-only or full store
   Report openReport{true, "memory store", {}, {}};
-  int commits = 0;
 
  private:
   std::map<std::string, std::string> pending_;

@@ -9,8 +9,14 @@ namespace {
 
 constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
 
+template <class Clock>
+std::uint64_t Ticks() {
+  return static_cast<std::uint64_t>(Clock::now().time_since_epoch().count());
+}
+
 // Reading a precise clock costs more than the rest of a draw; the coarse one
-// costs a few nanoseconds and is fresh enough to add outside entropy.
+// costs a few nanoseconds and is fresh enough to add outside entropy. Where
+// there is none (Windows), the standard steady clock.
 std::uint64_t ClockReading() {
 #if defined(CLOCK_MONOTONIC_COARSE)
   timespec ts{};
@@ -18,7 +24,7 @@ std::uint64_t ClockReading() {
   return static_cast<std::uint64_t>(ts.tv_sec) * 1'000'000'000ULL +
          static_cast<std::uint64_t>(ts.tv_nsec);
 #else
-  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  return Ticks<std::chrono::steady_clock>();
 #endif
 }
 
@@ -38,11 +44,8 @@ double SplitMix64::ToUnit(std::uint64_t bits) {
 
 ClockMixedRandom::ClockMixedRandom()
     : engine_([] {
-        std::uint64_t seed =
-            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-        seed ^=
-            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
-            << 17;
+        std::uint64_t seed = Ticks<std::chrono::system_clock>();
+        seed ^= Ticks<std::chrono::steady_clock>() << 17;
         try {
           std::random_device device;
           seed ^= (static_cast<std::uint64_t>(device()) << 32) ^ device();

@@ -25,11 +25,8 @@ void Tray::SetCaption(std::int16_t k, std::string_view value) {
 }
 
 void Tray::SetFixNoPos() {
-  if (FixNoPos_ == 0) return;
-  const int count = DigitCount(FixNoPos_);
-  for (int i = 1; i <= count; ++i) {
-    const std::int16_t p = DigitAt(FixNoPos_, i);
-    if (!lblNo_.InRange(p)) continue;
+  for (std::int16_t p = 1; p <= 9; ++p) {
+    if (!HasDigit(FixNoPos_, p)) continue;
     SetCaption(p, lblNo_[p].Tag);
     lblNo_[p].ForeColor = kGivenDigit;
     Box_[p].FillColor = kCellFill;
@@ -53,13 +50,10 @@ void Tray::SetNo(std::int16_t Num) {
 }
 
 void Tray::SetNo(std::string_view Num) {
-  if (ActiveBox_ == 0 || !lblNo_.InRange(ActiveBox_)) return;
-  const int count = DigitCount(FixNoPos_);
-  for (int i = 1; i <= count; ++i) {
-    if (DigitAt(FixNoPos_, i) == ActiveBox_) {
-      beeper_.Beep();
-      return;
-    }
+  if (!lblNo_.InRange(ActiveBox_)) return;  // no active cell here
+  if (HasDigit(FixNoPos_, ActiveBox_)) {
+    beeper_.Beep();
+    return;
   }
   SetCaption(ActiveBox_, Num);
 }

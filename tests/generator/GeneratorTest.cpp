@@ -113,8 +113,10 @@ TEST_P(GoldenPuzzle, DrawForDrawTheSameSolutionGivensAndCounts) {
   generator.FillGivens();
   EXPECT_EQ(board.Get(&Tray::NoPos), golden.solution);
   EXPECT_EQ(board.Get(&Tray::FixNoPos), golden.givens);
+  const std::string before = board.Get(&Tray::FixNoPos);
   generator.MakeUnique();
   EXPECT_EQ(board.Get(&Tray::FixNoPos), golden.unique);
+  EXPECT_EQ(board.Get(&Tray::FixNoPos).size() - before.size(), generator.counters().uniqueGivens);
   EXPECT_EQ(board.taken, golden.draws);
   EXPECT_EQ(board.firstPosPool, 123456789);  // square 1 starts from the full pool
 }

@@ -3,7 +3,6 @@
 
 #include <random>
 
-#include "scores/ScoreTable.h"
 #include "scores/TimeText.h"
 #include "support/Game.h"
 

@@ -36,25 +36,23 @@ KeyPress On(const Desktop& desktop, int key, Qt::KeyboardModifiers modifiers, qu
 TEST(KeyTranslation, DigitsAreKnownByTheirPlaceOnEveryDesktopAndModifiersAreSummed) {
   for (const Desktop& desktop : kDesktops) {
     for (std::size_t d = 0; d <= 9; ++d) {
-      const auto digit = static_cast<std::int16_t>(48 + d);
+      const KeyPress digit{static_cast<std::int16_t>(48 + d), 0}, shifted{digit.code, 1};
       const int key = Qt::Key_0 + static_cast<int>(d);
-      SCOPED_TRACE(testing::Message()
-                   << "desktop " << static_cast<int>(desktop.native) << ", digit " << d);
-      EXPECT_EQ(On(desktop, key, {}, desktop.mainRow[d]), (KeyPress{digit, 0}));
-      EXPECT_EQ(On(desktop, kUsShifted[d], Qt::ShiftModifier, desktop.mainRow[d]),
-                (KeyPress{digit, 1}));
-      EXPECT_EQ(On(desktop, key, Qt::KeypadModifier, desktop.keypad[d]).code,
-                96 + static_cast<int>(d));
-      // Without native codes (synthetic events): the key, or what Shift makes of it on a US
-      // keyboard.
-      EXPECT_EQ(TranslateKey({kUsShifted[d], Qt::ShiftModifier, 0, 0}, NativeKeys::None),
-                (KeyPress{digit, 1}));
+      EXPECT_EQ(On(desktop, key, {}, desktop.mainRow[d]), digit)
+          << static_cast<int>(desktop.native);
+      EXPECT_EQ(On(desktop, kUsShifted[d], Qt::ShiftModifier, desktop.mainRow[d]), shifted) << d;
+      EXPECT_EQ(On(desktop, key, Qt::KeypadModifier, desktop.keypad[d]).code, digit.code + 48) << d;
+      // Without native codes (synthetic events): what Shift makes of the key on a US keyboard.
+      EXPECT_EQ(TranslateKey({kUsShifted[d], Qt::ShiftModifier, 0, 0}, NativeKeys::None), shifted);
     }
-    EXPECT_EQ(On(desktop, Qt::Key_Q, Qt::ControlModifier, 24),
-              (KeyPress{81, 2}));  // a letter is no digit
+    const KeyPress ctrlQ = On(desktop, Qt::Key_Q, Qt::ControlModifier, 24);  // a letter is no digit
+    EXPECT_EQ(ctrlQ, (KeyPress{81, 2}));
   }
   EXPECT_EQ(TranslateKey({Qt::Key_Percent, {}, 14, 0x35}, NativeKeys::None).code,
-            0);  // native codes unread
+            0);  // codes unread
+  EXPECT_EQ(TranslateKey({Qt::Key_Backtab, Qt::ShiftModifier}, NativeKeys::Xkb), (KeyPress{9, 1}));
+  const auto all = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+  EXPECT_EQ(TranslateKey({Qt::Key_Backspace, all}, NativeKeys::Xkb), (KeyPress{8, 7}));
 }
 
 }  // namespace

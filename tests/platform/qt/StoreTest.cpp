@@ -44,10 +44,8 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
   const QString dir = folder.filePath(QStringLiteral("Novemo")),
                 path = dir + QStringLiteral("/Novemo.conf");
   QByteArray old = "[Scores]\nTime4=00:00:09\nPlayer4=Old\n";
-  if (kind == Broken::RandomBytes) {
-    for (int i = 0; i < 4096; ++i)
-      old += static_cast<char>(QRandomGenerator::global()->bounded(256));
-  }
+  for (int i = 0; kind == Broken::RandomBytes && i < 4096; ++i)
+    old += static_cast<char>(QRandomGenerator::global()->bounded(256));
   // clang-format off
   switch (kind) {
     case Broken::RandomBytes: case Broken::ReadOnlyFile: case Broken::ReadOnlyFolder: Put(path, old); break;

@@ -12,14 +12,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include "platform/Memory.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "scores/ScoreTable.h"
 
 namespace novemo {
 namespace {
