@@ -84,7 +84,6 @@ void PuzzleGenerator::GeneratePuzzle() {
 
 void PuzzleGenerator::BuildSolution() {
   for (;;) {
-    ++counters_.fullStarts;
     std::int16_t deadEnds = 0;
 
     // Square 1 has nothing to clash with.
@@ -103,7 +102,6 @@ void PuzzleGenerator::BuildSolution() {
     bool restart = false;
     for (std::int16_t s = 2; s <= 9 && !restart; ++s) {
       while (!BuildSquare(s)) {
-        ++counters_.deadEnds;
         // The 122nd dead end since the last full start rebuilds everything.
         if (++deadEnds > 121) {
           restart = true;

@@ -13,11 +13,10 @@ namespace novemo {
 
 class PuzzleGenerator {
  public:
+  // For the benchmark.
   struct Counters {
-    std::int64_t draws = 0;       // random draws of the solution grid
-    std::int64_t deadEnds = 0;    // squares that ran out of candidates
-    std::int64_t fullStarts = 0;  // starts from square 1, the first included
-    int uniqueGivens = 0;         // givens added so that only one solution remains
+    std::int64_t draws = 0;  // random draws of the solution grid
+    int uniqueGivens = 0;    // givens added so that only one solution remains
   };
 
   PuzzleGenerator(StateRecord& state, const TrayRefs& trays, RandomSource& random)

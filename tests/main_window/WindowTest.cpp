@@ -13,6 +13,7 @@ using namespace novemo::testing;
 TEST(StartUp, TheStoredLevelIsCheckedAndTheCentreCellIsActive) {
   for (const std::string stored : {"True", "maybe"}) {
     Game game;
+    EXPECT_FALSE(game.form.Timer1.Enabled);  // until the first game
     game.Stored("Level") = stored;
     game.Load();
     const frmMain& form = game.form;
@@ -22,9 +23,6 @@ TEST(StartUp, TheStoredLevelIsCheckedAndTheCentreCellIsActive) {
     EXPECT_TRUE(form.Menu[MenuId::mnGiveup].Enabled && form.Timer1.Enabled &&
                 form.Picture1.Left == 0);
     EXPECT_EQ(game.Green(), std::pair(1, Cell(5, 5)));
-    game.form.mnEasy_Click();
-    EXPECT_TRUE(game.form.Menu[MenuId::mnEasy].Checked &&
-                !game.form.Menu[MenuId::mnDifficult].Checked);
   }
 }
 
@@ -32,9 +30,9 @@ class NewGames : public LoadedGame {};
 
 TEST_F(NewGames, LevelCommandsStartAGameButLeaveGiveUpAsItWas) {
   Click(LastCell(false));
-  Press(kDigit0 + 9);
   Press(kUp);
   const auto keyed = Green().second;
+  form.mntest_Click();  // every cell shows a digit
   Ticks(75);
   ASSERT_TRUE(GiveUp());
   const std::int32_t before = form.Tray(1).NoPos();
@@ -61,8 +59,8 @@ TEST_F(NewGames, LevelCommandsStartAGameButLeaveGiveUpAsItWas) {
   EXPECT_TRUE(form.Menu[MenuId::mnGiveup].Enabled && form.State().LevelDifficult);
   Ticks(1);
   EXPECT_EQ(form.lblTime.Caption, "00:01");
-  form.MenuClick(MenuId::mnExit);
-  EXPECT_TRUE(form.Unloaded());
+  form.MenuClick(MenuId::mnEasy);
+  EXPECT_TRUE(form.Menu[MenuId::mnEasy].Checked && !form.Menu[MenuId::mnDifficult].Checked);
 }
 
 class Clock : public LoadedGame {};
@@ -74,8 +72,6 @@ TEST_F(Clock, ShowsEveryWholeSecondAsMinutesAndSecondsPastAnHourAndADay) {
     std::snprintf(expected, sizeof expected, "%02d:%02d", second / 60 % 60, second % 60);
     ASSERT_EQ(form.lblTime.Caption, expected) << "after " << second << " ticks";
   }
-  Ticks(86400 - 3725 + 65);
-  EXPECT_EQ(form.lblTime.Caption, "01:05");
 }
 
 class GiveUp : public ::testing::TestWithParam<MsgAnswer> {};
@@ -91,7 +87,7 @@ TEST_P(GiveUp, AsksWithTheBoardOutOfViewAndTheClockRunning) {
     EXPECT_EQ(std::tuple(shown.text, shown.title, shown.icon, shown.buttons),
               std::tuple(std::string("Are yuo sure you want to give up?"), std::string("Give Up"),
                          MsgIcon::Question, MsgButtons::YesNo));
-    EXPECT_EQ(game.form.Picture1.Left, 8000);
+    EXPECT_TRUE(game.form.Picture1.Left == 8000 && !game.form.GameEnded());  // the game goes on
     game.Ticks(3);
   };
   game.memory.messages.answers.push_back(GetParam());

@@ -86,7 +86,7 @@ TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"Ann", "Ann"}, {"two\r\nlines\ttab\x7f", "two  lines tab "}, {"\u2028para\u2029\xc2\x85", " para  "},
-      {"r\u202Eevil\u2069\u2066", "revil"},  // its own direction controls could undo the isolation
+      {"r\u202A\u202Eevil\u2069\u2066", "revil"},  // its own direction controls could undo the isolation
       {w.substr(0, 32), w.substr(0, 32)}, {w, w.substr(0, 31) + dots},
       {hans, hans.substr(0, 9 * 3 + 6 * 4) + dots},  // wide characters count twice
       {"\x80\xbf\xff" + std::string(30, 'x') + "\xc3", " \xbf\xff" + std::string(28, 'x') + dots},  // bytes alone

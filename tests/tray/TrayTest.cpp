@@ -100,6 +100,9 @@ TEST_F(LoneTray, LayoutKeepsTheSquareAt1800TwipsAndAClickMarksOneCell) {
   EXPECT_EQ(tray.lblNo(6), Label({"", kOtherDigit, "6", 82, 42, 35, 35}));
   EXPECT_EQ(tray.lblNo(7), Label({"", kOtherDigit, "7", 2, 82, 35, 35}));
   EXPECT_EQ(tray.ActiveBox(), 6);
+  tray.SetNoPosT();
+  tray.Size(1800, 1800);  // the size it has: no layout
+  EXPECT_EQ(Texts(), " 1| 2| 3| 4| 5| 6| 7| 8| 9|");
 }
 
 }  // namespace

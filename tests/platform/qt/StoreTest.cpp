@@ -48,7 +48,9 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
     old += static_cast<char>(QRandomGenerator::global()->bounded(256));
   // clang-format off
   switch (kind) {
-    case Broken::RandomBytes: case Broken::ReadOnlyFile: case Broken::ReadOnlyFolder: Put(path, old); break;
+    case Broken::RandomBytes: Put(path, old); break;
+    case Broken::ReadOnlyFile: Put(path, old); QFile::setPermissions(path, QFile::ReadOwner); break;
+    case Broken::ReadOnlyFolder: Put(path, old); QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner); break;
     case Broken::EmptyFile: Put(path, {}); break;
     case Broken::Folder: QDir().mkpath(path); break;
     case Broken::NoFolder: Put(dir, "a file where the folder belongs"); break;
@@ -59,9 +61,6 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
 #endif
   }
   // clang-format on
-  if (kind == Broken::ReadOnlyFile) QFile::setPermissions(path, QFile::ReadOwner);
-  if (kind == Broken::ReadOnlyFolder)
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
   QtSettingsStore store(folder.path());
   bool failureReported = false, setAside = false;
   {
