@@ -35,7 +35,7 @@ int Columns(char32_t c) {
 // starts no valid sequence stands for itself.
 std::pair<char32_t, std::size_t> NextCodePoint(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
   if (lead < 0xC2 || lead > 0xF4 || text.size() < length) return {lead, 1};  // ASCII or invalid
   char32_t c = lead & (0x7F >> length);
   for (std::size_t i = 1; i < length; ++i) {

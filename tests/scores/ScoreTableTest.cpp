@@ -80,15 +80,15 @@ TEST(Places, ReadInsertAndMergeWins) {
 
 TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
   const std::string w(40, 'W'), han = "\u6f22", dots = "\u2026";
-  std::string hans;  // 9 wide characters of three bytes, 8 of four: 34 columns
-  for (int i = 0; i < 17; ++i)
-    hans += i < 9 ? han : "\U0001F600";
+  std::string hans = "\u0e01";  // a narrow character, then 8 wide of three bytes, 8 of four
+  for (int i = 0; i < 16; ++i)
+    hans += i < 8 ? han : "\U0001F600";
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"Ann", "Ann"}, {"two\r\nlines\ttab\x7f", "two  lines tab "}, {"\u2028para\u2029\xc2\x85", " para  "},
       {"r\u202A\u202Eevil\u2069\u2066", "revil"},  // its own direction controls could undo the isolation
       {w.substr(0, 32), w.substr(0, 32)}, {w, w.substr(0, 31) + dots},
-      {hans, hans.substr(0, 9 * 3 + 6 * 4) + dots},  // wide characters count twice
+      {hans, hans.substr(0, 3 + 8 * 3 + 7 * 4) + dots},  // wide characters count twice
       {"\x80\xbf\xff" + std::string(30, 'x') + "\xc3", " \xbf\xff" + std::string(28, 'x') + dots},  // bytes alone
       {"\u05e9\u05dc\u05d5\u05dd", "\u05e9\u05dc\u05d5\u05dd"}};
   // clang-format on
