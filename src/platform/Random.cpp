@@ -59,11 +59,4 @@ double ClockMixedRandom::Next() {
   return SplitMix64::ToUnit(engine_.Next(ClockReading()));
 }
 
-double ScriptedRandom::Next() {
-  if (draws_.empty()) return 0.0;
-  const double draw = draws_[taken_ % draws_.size()];
-  ++taken_;
-  return draw;
-}
-
 }  // namespace novemo

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "platform/Platform.h"
 
@@ -39,19 +38,6 @@ class ClockMixedRandom final : public RandomSource {
 
  private:
   SplitMix64 engine_;
-};
-
-// Plays back a fixed list of draws, then starts over; for tests that need to
-// steer the generator draw by draw.
-class ScriptedRandom final : public RandomSource {
- public:
-  explicit ScriptedRandom(std::vector<double> draws) : draws_(std::move(draws)) {}
-  double Next() override;
-  std::size_t DrawsTaken() const { return taken_; }
-
- private:
-  std::vector<double> draws_;
-  std::size_t taken_ = 0;
 };
 
 }  // namespace novemo

@@ -70,17 +70,22 @@ def find(node, roles, name=None):
 
 def inner(game):
     import pyatspi
+    # The registry first: a game started while the bus is still coming up
+    # under load may miss it and never register.
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+        desktop.childCount
+    except Exception as error:  # no registry on this bus
+        skip("the AT-SPI bus cannot start: %s" % error)
     config = tempfile.mkdtemp()
     env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([game], env=env, stderr=subprocess.DEVNULL)
     try:
-        try:
-            desktop = pyatspi.Registry.getDesktop(0)
-        except Exception as error:  # no registry on this bus
-            skip("the AT-SPI bus cannot start: %s" % error)
         app = wait_for("the game on the AT-SPI bus",
-                       lambda: next((a for a in desktop if a and a.name == "Novemo"), None))
+                       lambda: next((a for a in desktop if a and a.name == "Novemo"), None)
+                       or process.poll() is not None and "exited %d" % process.returncode)
+        assert not isinstance(app, str), "the game " + app
         board = wait_for("the board", lambda: find(app, "table", "Board"))
         cells = [board.getChildAtIndex(i) for i in range(board.childCount)]
         assert len(cells) == 81, len(cells)
