@@ -24,7 +24,7 @@ TEST(DigitStrings, PositionsCodesAndDigits) {
               GetCrossPos(0, 9, true) == 0);
   EXPECT_TRUE(RemoveDigit(123456789, 5) == 12346789 && RemoveDigit(5155, 5) == 1 &&
               RemoveDigit(7, 7) == 0);
-  EXPECT_TRUE(DigitCount(2147483647) == 10 && DigitAt(37, 5) == 7);  // past the end: the last digit
+  EXPECT_TRUE(DigitCount(-2147483647) == 10 && DigitAt(37, 5) == 7 && DigitAt(37, 0) == 3);
 }
 
 // Draws spread evenly in [0, 1) favour the last digit of a short list and never

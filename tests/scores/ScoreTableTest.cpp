@@ -85,7 +85,7 @@ TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
     hans += i < 8 ? han : "\U0001F600";
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
-      {"Ann", "Ann"}, {"two\r\nlines\ttab\x7f", "two  lines tab "}, {"\u2028para\u2029\xc2\x85", " para  "},
+      {"Ann", "Ann"}, {"two\r\nlines\ttab\x7f", "two  lines tab "}, {"\u2028para\u2029\xc2\x85\xc2\x9f", " para   "},
       {"r\u202A\u202Eevil\u2069\u2066", "revil"},  // its own direction controls could undo the isolation
       {w.substr(0, 32), w.substr(0, 32)}, {w, w.substr(0, 31) + dots},
       {hans, hans.substr(0, 3 + 8 * 3 + 7 * 4) + dots},  // wide characters count twice
