@@ -161,10 +161,10 @@ TEST(SolutionCounts, NoneOneOrUpToTheLimit) {
   const SolutionCount two = CountSolutions(GridOf(grid), 5);
   EXPECT_TRUE(two.count == 2 && two.first[3] + two.second[3] == 13 &&
               two.first[3] != two.second[3]);
-  EXPECT_EQ(CountSolutions(GridOf(""), 3).count,
-            3);  // no more than the limit  EXPECT_EQ(CountSolutions(GridOf("5.......5"), 2).count,
-                 // 0);   // two fives in a row
-  EXPECT_EQ(CountSolutions(GridOf(".123456789"), 2).count, 0);  // row 1 lacks a 9, column 1 has it
+  // No more than the limit; none with two fives in a row, or with row 1 lacking the 9 of column 1.
+  EXPECT_EQ(CountSolutions(GridOf(""), 3).count, 3);
+  EXPECT_EQ(CountSolutions(GridOf("5.......5"), 2).count, 0);
+  EXPECT_EQ(CountSolutions(GridOf(".123456789"), 2).count, 0);
 }
 
 }  // namespace

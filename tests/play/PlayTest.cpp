@@ -106,9 +106,7 @@ TEST(RandomPlay, HundredThousandEventsKeepEveryRule) {
   const char* events = std::getenv("NOVEMO_RANDOM_EVENTS");
   Game game(2024);
   std::mt19937 rng(2024);
-  const auto pick = [&](int below) {
-    return std::uniform_int_distribution<int>(0, below - 1)(rng);
-  };
+  const auto pick = [&](int below) { return static_cast<int>(rng() % unsigned(below)); };
   const MenuId menus[] = {MenuId::mnNew, MenuId::mnEasy, MenuId::mnDifficult, MenuId::mnGiveup,
                           MenuId::mntest};
   const int keys[] = {8, 37, 38, 39, 40, 48, 49, 53, 57, 96, 97, 105, 81, 46, 17, 65, 0};

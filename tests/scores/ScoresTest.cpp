@@ -39,11 +39,11 @@ TEST_F(ScoreTable, WinsTakeTheirPlacesAreStoredAtOnceAndShown) {
   // The table box has the application's own title and no icon.
   EXPECT_TRUE(memory.messages.shown.back().title.empty() &&
               memory.messages.shown.back().icon == MsgIcon::None);
-  EXPECT_EQ(Stored("Player4") + " " + Stored("Time4"),
-            "Ann 00:00:05");  // before any unload
-  WinAfter(*this, 3, "Cy");   // faster: place 1
-  WinAfter(*this, 5, "Di");   // equal to Ann: just below her
-  WinAfter(*this, 5, "Ed");   // equal to place 3 of a full level: no box, the table all the same
+  // Stored before any unload.
+  EXPECT_EQ(Stored("Player4") + " " + Stored("Time4"), "Ann 00:00:05");
+  WinAfter(*this, 3, "Cy");  // faster: place 1
+  WinAfter(*this, 5, "Di");  // equal to Ann: just below her
+  WinAfter(*this, 5, "Ed");  // equal to place 3 of a full level: no box, the table all the same
   memory.input.answers.clear();
   form.mnDifficult_Click();
   WinAfter(*this, 61, "");  // cancelled: nothing changes
@@ -72,8 +72,8 @@ TEST(StoreFailures, AreToldOnceAndWhatIsLostAtExitIsNamed) {
       game.Last().find("Novemo could not save the places won in this session and the level to"),
       0u);
   WinAfter(retry, 7, "Ann");
-  retry.memory.store.failWrites =
-      false;  // the store works again by the exit, which stores the place
+  // The store works again by the exit, which stores the place.
+  retry.memory.store.failWrites = false;
   retry.form.Form_Unload();
   EXPECT_EQ(retry.Stored("Player1") + std::to_string(Warnings(retry)), "Ann1");
   quiet.form.Form_Unload();  // nothing lost, nothing told

@@ -70,9 +70,8 @@ struct Game {
   }
   // The last cell of the grid that is given, or open: in square 9, as late as keys reach.
   CellAt LastCell(bool given) const {
-    for (int i = 80;; --i) {
+    for (int i = 80;; --i)
       if (Given(Cell(i / 9 + 1, i % 9 + 1)) == given) return Cell(i / 9 + 1, i % 9 + 1);
-    }
   }
   // The puzzle's givens have one solution, the stored one, and each square the level's givens.
   bool OneSolutionTheStoredOne() const {

@@ -87,8 +87,8 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
   EXPECT_EQ(window.Action(MenuId::mntest).shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
-      EXPECT_EQ(Pixel(Board().FrameRect(t, k).bottomRight() - QPoint(2, 2)),
-                0x404040u);  // below the digit
+      // Below the digit dark grey; the frame green on the active cell only.
+      EXPECT_EQ(Pixel(Board().FrameRect(t, k).bottomRight() - QPoint(2, 2)), 0x404040u);
       EXPECT_EQ(Pixel(Board().FrameRect(t, k).topLeft()), t == 5 && k == 5 ? 0x00FF00u : 0u);
     }
   }
