@@ -84,9 +84,7 @@ TEST(StoreFailures, AreToldOnceAndWhatIsLostAtExitIsNamed) {
 // and quits, and a malformed time never reads as a time.
 TEST(StoreFuzz, GarbledStoresNeverCrashAndNeverReadAsABetterTime) {
   std::mt19937 rng(77);
-  const auto pick = [&](int below) {
-    return std::uniform_int_distribution<int>(0, below - 1)(rng);
-  };
+  const auto pick = [&](int below) { return static_cast<int>(rng() % unsigned(below)); };
   const auto bytes = [&] {
     std::string text(static_cast<std::size_t>(pick(pick(10) == 0 ? 5000 : 12)), ' ');
     for (char& c : text)

@@ -45,11 +45,13 @@ TEST(KeyTranslation, DigitsAreKnownByTheirPlaceOnEveryDesktopAndModifiersAreSumm
       // Without native codes (synthetic events): what Shift makes of the key on a US keyboard.
       EXPECT_EQ(TranslateKey({kUsShifted[d], Qt::ShiftModifier, 0, 0}, NativeKeys::None), shifted);
     }
-    const KeyPress ctrlQ = On(desktop, Qt::Key_Q, Qt::ControlModifier, 24);  // a letter is no digit
-    EXPECT_EQ(ctrlQ, (KeyPress{81, 2}));
+    // A letter is no digit.
+    EXPECT_EQ(On(desktop, Qt::Key_Q, Qt::ControlModifier, 24), (KeyPress{81, 2}));
   }
   // Without native keys the codes are not read.
   EXPECT_EQ(TranslateKey({Qt::Key_Percent, {}, 14, 0x35}, NativeKeys::None).code, 0);
+  // An X11 key symbol is no Windows key code, though 0x35 is both "5" and VK_5.
+  EXPECT_EQ(TranslateKey({Qt::Key_Percent, {}, 30, 0x35}, NativeKeys::Xkb).code, 0);
   EXPECT_EQ(TranslateKey({Qt::Key_Backtab, Qt::ShiftModifier}, NativeKeys::Xkb), (KeyPress{9, 1}));
   const auto all = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
   EXPECT_EQ(TranslateKey({Qt::Key_Backspace, all}, NativeKeys::Xkb), (KeyPress{8, 7}));

@@ -92,10 +92,10 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
               Contents(path).startsWith("[Scores]\nLevel=False\nPlayer4=Ann\n"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore,
-                         ::testing::Values(Broken::RandomBytes, Broken::EmptyFile, Broken::Folder,
-                                           Broken::NamedPipe, Broken::ReadOnlyFile,
-                                           Broken::ReadOnlyFolder, Broken::NoFolder));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomBytes, Broken::EmptyFile,
+    Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder));
+// clang-format on
 
 #ifdef Q_OS_UNIX
 // A copy of the game in a process of its own (StoreHelper.cpp) on the store in `config`.

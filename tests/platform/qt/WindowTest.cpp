@@ -22,9 +22,9 @@
 namespace novemo {
 namespace {
 
-// Runs events until the condition holds, for at most a second.
-bool WaitFor(const std::function<bool()>& condition) {
-  for (int i = 0; i < 100 && !condition(); ++i)
+// Runs events until the condition holds, for at most tries x 10 ms.
+bool WaitFor(const std::function<bool()>& condition, int tries = 100) {
+  for (int i = 0; i < tries && !condition(); ++i)
     QTest::qWait(10);
   return condition();
 }
@@ -53,9 +53,7 @@ class RealWindow : public ::testing::Test {
     const QPointF point = Board().mapTo(&window.Client(), boardPoint) * image.devicePixelRatio();
     return image.pixel(point.toPoint()) & 0xFFFFFF;
   }
-  bool Green(std::int16_t t, std::int16_t k) {
-    return Pixel(Board().FrameRect(t, k).topLeft()) == 0x00FF00;
-  }
+  bool Green(int t, int k) { return Pixel(Board().FrameRect(t, k).topLeft()) == 0x00FF00; }
   // The window's keys go to the board. (Offscreen, a closed popup or box keeps
   // the application's activation, so the window's own focus widget is asked.)
   bool BoardHasKeys() {
@@ -85,6 +83,7 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
   EXPECT_EQ(Board().geometry(), QRect(0, 32, 393, 393));
   EXPECT_FALSE(window.Action(MenuId::mnHelpers).isVisible());  // its shortcut still works
   EXPECT_EQ(window.Action(MenuId::mntest).shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+  EXPECT_EQ(window.Action(MenuId::mnFile).menu()->actions().size(), 6);  // two separators
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
       // Below the digit dark grey; the frame green on the active cell only.
@@ -92,28 +91,34 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
       EXPECT_EQ(Pixel(Board().FrameRect(t, k).topLeft()), t == 5 && k == 5 ? 0x00FF00u : 0u);
     }
   }
+  EXPECT_TRUE(WaitFor([this] { return form.State().ElapsedTime > 0; }, 300));  // the clock runs
+  memory.messages.answers.push_back(MsgAnswer::Yes);  // and stops with a game given up
+  window.Action(MenuId::mnGiveup).trigger();
+  const double stopped = form.State().ElapsedTime;
+  EXPECT_FALSE(WaitFor([&] { return form.State().ElapsedTime != stopped; }, 150));
 }
 
 TEST_F(RealWindow, AClickOnALabelFramesItsCellAndTheStripAroundDoesNothing) {
-  QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().LabelRect(4, 7).center());
-  EXPECT_TRUE(Green(4, 7) && !Green(5, 5));
+  QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().LabelRect(4, 9).center());
+  EXPECT_TRUE(Green(4, 9) && !Green(5, 5));
   const QRect other = Board().FrameRect(9, 1);  // two pixels left of a label, three below
   QTest::mouseClick(&Board(), Qt::LeftButton, {}, other.topLeft() + QPoint(1, 20));
   QTest::mouseClick(&Board(), Qt::LeftButton, {}, other.bottomLeft() + QPoint(20, -1));
-  EXPECT_TRUE(Green(4, 7) && !Green(9, 1));
+  // A press on one label and a release on another is no click.
+  QTest::mousePress(&Board(), Qt::LeftButton, {}, Board().LabelRect(9, 1).center());
+  QTest::mouseRelease(&Board(), Qt::LeftButton, {}, Board().LabelRect(9, 2).center());
+  EXPECT_TRUE(Green(4, 9) && !Green(9, 1) && !Green(9, 2));
   QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().LabelRect(9, 1).topLeft());
-  EXPECT_TRUE(Green(9, 1) && !Green(4, 7));
+  EXPECT_TRUE(Green(9, 1) && !Green(4, 9));
 }
 
 TEST_F(RealWindow, KeysReachTheBoardWhichKeepsThemAndRepaintsOnlyWhatChanged) {
-  Key(Qt::Key_Up);
+  QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().LabelRect(9, 9).center());
   QApplication::processEvents();
-  Key(Qt::Key_Left);  // square 5, cell 1
+  Key(Qt::Key_Up);  // square 9, cell 6
   QApplication::processEvents();
   EXPECT_EQ(Board().LastPaintCells(), 2);  // the old green frame and the new one
-  EXPECT_TRUE(Green(5, 1));
-  Key(Qt::Key_Tab);  // Tab and Shift+Tab are keys of play too
-  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(Green(9, 6));
   QLineEdit other(&window.Client());  // another control of the window takes the keyboard
   other.show();
   other.setFocus(Qt::MouseFocusReason);

@@ -89,17 +89,29 @@ def inner(game):
         board = wait_for("the board", lambda: find(app, "table", "Board"))
         cells = [board.getChildAtIndex(i) for i in range(board.childCount)]
         assert len(cells) == 81, len(cells)
+        givens = {}
         for i, cell in enumerate(cells):
             pattern = r"Row %d, column %d, ([1-9], given|[1-9]|empty)$" % (i // 9 + 1, i % 9 + 1)
-            assert re.match(pattern, cell.name), cell.name
+            assert re.match(pattern, cell.name) and cell.getIndexInParent() == i, cell.name
+            if cell.name.endswith("given"):
+                givens[i] = cell.name.split(", ")[2]
+        # The givens read as a puzzle: no digit twice in a row, column or square,
+        # and at least five in each square (a new player's level is Easy).
+        for unit in ([lambda i: i // 9, lambda i: i % 9, lambda i: i // 27 * 3 + i % 9 // 3]):
+            seen = [(unit(i), digit) for i, digit in givens.items()]
+            assert len(seen) == len(set(seen)), "a digit twice in a unit: %s" % sorted(seen)
+        squares = [i // 27 * 3 + i % 9 // 3 for i in givens]
+        assert all(squares.count(s) >= 5 for s in range(9)), "a square short of givens"
 
-        def showing(cell):
-            return cell.getState().contains(pyatspi.STATE_SHOWING)
+        def seen(nodes, expected):  # showing and visible, or neither
+            states = [n.getState() for n in nodes]
+            return all(s.contains(pyatspi.STATE_SHOWING) == expected and
+                       s.contains(pyatspi.STATE_VISIBLE) == expected for s in states)
 
         def focused():
             return [c.name for c in cells if c.getState().contains(pyatspi.STATE_FOCUSED)]
 
-        assert all(showing(c) for c in cells)
+        assert seen(cells + [board], True)
         def key(keysym, control=False):
             if control:
                 pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_PRESS)  # Control_L
@@ -127,10 +139,10 @@ def inner(game):
         wait_for("the question to have the keys",
                  lambda: question.getState().contains(pyatspi.STATE_ACTIVE))
         key(0xFF0D)
-        wait_for("no cell showing", lambda: not any(showing(c) for c in cells))
+        wait_for("no cell showing", lambda: seen(cells + [board], False))
         assert not focused(), focused()
         key(ord("n"), control=True)  # the keyboard is back with the window after the box
-        wait_for("every cell back", lambda: all(showing(c) for c in cells))
+        wait_for("every cell back", lambda: seen(cells + [board], True))
         print("81 named cells; focus follows the frame; hidden after Give Up; back after New Game")
         return 0
     except Exception as error:  # dbus-run-session's error output is the daemon's noise
