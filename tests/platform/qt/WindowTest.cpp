@@ -81,7 +81,8 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
                                     Qt::WindowMaximizeButtonHint),
             Qt::WindowCloseButtonHint);
   EXPECT_EQ(Board().geometry(), QRect(0, 32, 393, 393));
-  EXPECT_FALSE(window.Action(MenuId::mnHelpers).isVisible());  // its shortcut still works
+  EXPECT_EQ(Board().FrameRect(9, 9), QRect(344, 344, 40, 40));  // squares in order, row by row
+  EXPECT_FALSE(window.Action(MenuId::mnHelpers).isVisible());   // its shortcut still works
   EXPECT_EQ(window.Action(MenuId::mntest).shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
   EXPECT_EQ(window.Action(MenuId::mnFile).menu()->actions().size(), 6);  // two separators
   for (std::int16_t t = 1; t <= 9; ++t) {
