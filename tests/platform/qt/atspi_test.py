@@ -2,9 +2,10 @@
 """The board as a screen reader finds it, through a real AT-SPI client.
 
 Run by ctest as: atspi_test.py GAME. It starts a private X server and session
-bus, runs the game with accessibility on, and checks the 81 named cells, that
-the focused cell follows the green frame, that no cell is showing after a
-confirmed Give Up and that all come back with a new game. Exits 77 (skipped)
+bus, runs the game with accessibility on, and checks the 81 named cells (their givens
+read as a puzzle), that the focused cell follows the green frame and says so
+by an event, that the clock and the checked level read, that no cell is
+showing after a confirmed Give Up and that all come back with a new game. Exits 77 (skipped)
 with the reason when the machine cannot run an X server or the AT-SPI bus.
 """
 import os
@@ -47,8 +48,11 @@ def outer(game):
 
 
 def wait_for(what, condition, seconds=10):
+    from gi.repository import GLib  # events from the bus arrive through its main loop
     end = time.monotonic() + seconds
     while time.monotonic() < end:
+        while GLib.MainContext.default().pending():
+            GLib.MainContext.default().iteration(False)
         value = condition()
         if value:
             return value
@@ -56,13 +60,14 @@ def wait_for(what, condition, seconds=10):
     raise AssertionError("timed out waiting: " + what)
 
 
-def find(node, roles, name=None):
+def find(node, roles, name=None, description=None):
     if node is None:
         return None
-    if node.getRoleName() in roles.split("|") and (name is None or node.name == name):
+    if node.getRoleName() in roles.split("|") and name in (None, node.name) and \
+            description in (None, node.description):
         return node
     for child in node:
-        found = find(child, roles, name)
+        found = find(child, roles, name, description)
         if found is not None:
             return found
     return None
@@ -130,9 +135,19 @@ def inner(game):
             return focused() == [cells[40].name]
 
         wait_for("the centre cell focused", centre_focused)
+        # Speech follows events: the cell the frame moves to must say it has the focus.
+        told = []
+        pyatspi.Registry.registerEventListener(
+            lambda e: e.detail1 and told.append(e.source.name), "object:state-changed:focused")
         key(0xFF51)  # Left
         wait_for("the focus to follow the frame",
-                 lambda: focused() == [cells[4 * 9 + 3].name])
+                 lambda: focused() == [cells[4 * 9 + 3].name] and cells[39].name in told)
+        clock = find(app, "label", None, "Game time, minutes and seconds")
+        wait_for("the clock to read as its time", lambda: re.match(r"\d\d:\d\d$", clock.name)
+                 and clock.name != "00:00")
+        checked = [find(app, "menu item", level).getState().contains(pyatspi.STATE_CHECKED)
+                   for level in ("Easy", "Difficult")]
+        assert checked == [True, False], checked
 
         key(ord("g"), control=True)  # Give Up, and Return for Yes
         question = wait_for("the Give Up question", lambda: find(app, "dialog|alert", "Give Up"))
@@ -143,7 +158,8 @@ def inner(game):
         assert not focused(), focused()
         key(ord("n"), control=True)  # the keyboard is back with the window after the box
         wait_for("every cell back", lambda: seen(cells + [board], True))
-        print("81 named cells; focus follows the frame; hidden after Give Up; back after New Game")
+        print("81 named cells; focus follows the frame and is told; the clock and the level read; "
+              "hidden after Give Up; back after New Game")
         return 0
     except Exception as error:  # dbus-run-session's error output is the daemon's noise
         print("failed: %s: %s" % (type(error).__name__, error))
