@@ -4,10 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMap>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QVariant>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,31 +25,49 @@ std::string Shown(const QString& path) {
   return QDir::toNativeSeparators(path).toStdString();
 }
 
+// Qt shares one cached parse per file name within a process, which can miss
+// what another copy of the game wrote and keeps changes that failed to be
+// written; so the file is parsed and written through a private copy. The copy
+// lives only while that runs: a game killed at any other moment leaves none.
+class PrivateCopy {
+ public:
+  // A copy of `path` (none when it does not exist); false when it cannot be made.
+  bool Of(const QString& path) {
+    if (!folder_.isValid()) return false;
+    if (!QFileInfo::exists(path)) return true;
+    if (!QFile::copy(path, Path())) return false;
+    QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+  }
+  QString Path() const { return folder_.filePath(QStringLiteral("store.conf")); }
+
+ private:
+  QTemporaryDir folder_;
+};
+
 }  // namespace
 
 struct QtSettingsStore::Store {
   QString path;
   bool opened = false;
   Report report;  // what Open found; not ok: the store is never read or written
-  // A private copy of the file and its parse. Within one process Qt shares
-  // one cached parse per file name, which can miss what another copy of the
-  // game wrote and keeps changes that failed to be written.
-  std::unique_ptr<QTemporaryDir> copyFolder;
-  std::unique_ptr<QSettings> values;
+  std::optional<QMap<QString, QVariant>> values;  // the file's last parse
+  bool unreadable = false;                        // ... found it not a settings file
   std::unique_ptr<QLockFile> lock;
   std::string lockProblem;
   std::vector<std::pair<QString, QString>> written;
 
   bool Load() {
     values.reset();
-    copyFolder = std::make_unique<QTemporaryDir>();
-    const QString copy = copyFolder->filePath(QStringLiteral("store.conf"));
-    if (!copyFolder->isValid()) return false;
-    if (QFileInfo::exists(path)) {
-      if (!QFile::copy(path, copy)) return false;
-      QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    values = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+    PrivateCopy copy;
+    if (!copy.Of(path)) return false;
+    const QSettings parse(copy.Path(), QSettings::IniFormat);
+    QMap<QString, QVariant> read;
+    for (const QString& key : parse.allKeys())
+      read.insert(key, parse.value(key));
+    // Qt parses lazily: only after every section is read does the status tell.
+    unreadable = parse.status() == QSettings::FormatError;
+    values = std::move(read);
     return true;
   }
 
@@ -118,9 +139,8 @@ SettingsStore::Report QtSettingsStore::Open(std::string_view app) {
   } else if (!store.Load()) {
     store.report.ok = false;
     store.report.reason = "it cannot be read";
-  } else {
-    store.values->allKeys();  // Qt parses lazily: after every section is read, the status tells
-    if (store.values->status() == QSettings::FormatError) store.SetAsideUnreadable();
+  } else if (store.unreadable) {
+    store.SetAsideUnreadable();
   }
   return store.report;
 }
@@ -142,8 +162,9 @@ std::string QtSettingsStore::Read(std::string_view app, std::string_view section
   Store& store = For(app);
   if (!Open(app).ok || (!store.values && !store.Load())) return std::string(fallback);
   const QString path = FromUtf8(section) + QLatin1Char('/') + FromUtf8(key);
-  if (!store.values->contains(path)) return std::string(fallback);
-  const QVariant value = store.values->value(path);
+  const auto found = store.values->constFind(path);
+  if (found == store.values->cend()) return std::string(fallback);
+  const QVariant& value = *found;
   // A value edited by hand with a bare comma reads back as a list.
   if (value.typeId() == QMetaType::QStringList) {
     return value.toStringList().join(QStringLiteral(", ")).toStdString();
@@ -157,7 +178,7 @@ void QtSettingsStore::Write(std::string_view app, std::string_view section, std:
   const QString path = FromUtf8(section) + QLatin1Char('/') + FromUtf8(key);
   store.written.emplace_back(path, FromUtf8(value));
   if (store.report.ok && (store.values || store.Load()))
-    store.values->setValue(path, FromUtf8(value));
+    store.values->insert(path, FromUtf8(value));
 }
 
 SettingsStore::Report QtSettingsStore::Commit() {
@@ -173,14 +194,22 @@ SettingsStore::Report QtSettingsStore::Commit() {
       report.ok = false;
       report.reason = store.lockProblem;
     } else {
-      store.values->sync();
-      QFile copy(store.values->fileName());
+      PrivateCopy copy;
+      bool copied = copy.Of(store.path);
+      if (copied) {
+        QSettings settings(copy.Path(), QSettings::IniFormat);
+        for (const auto& [key, value] : store.written)
+          settings.setValue(key, value);
+        settings.sync();
+        copied = settings.status() == QSettings::NoError;
+      }
+      QFile made(copy.Path());
       QSaveFile file(store.path);
-      if (!copy.open(QIODevice::ReadOnly) || store.values->status() != QSettings::NoError) {
+      if (!copied || !made.open(QIODevice::ReadOnly)) {
         report = {false, report.location, "no private copy of it can be written", {}};
       } else if (!QDir().mkpath(QFileInfo(store.path).absolutePath())) {
         report = {false, report.location, "its folder cannot be created", {}};
-      } else if (!file.open(QIODevice::WriteOnly) || file.write(copy.readAll()) < 0 ||
+      } else if (!file.open(QIODevice::WriteOnly) || file.write(made.readAll()) < 0 ||
                  !file.commit()) {
         report = {false, report.location, file.errorString().toStdString(), {}};
       }

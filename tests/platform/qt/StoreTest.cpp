@@ -103,6 +103,7 @@ struct Copy {
   explicit Copy(const QString& config) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    environment.insert(QStringLiteral("TMPDIR"), config);  // where its private copies go
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(NOVEMO_STORE_HELPER), {});
   }
@@ -126,6 +127,11 @@ struct Copy {
 TEST(CopiesOfTheGame, APlaceWonIsThereAfterSigkill) {
   QTemporaryDir config;
   EXPECT_EQ(Copy(config.path()).Say("win Killer 42"), QStringLiteral("won"));
+  EXPECT_EQ(QDir(config.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                .join(u' ')
+                .toStdString(),
+            "Novemo");  // and no private copy of the store left behind
   EXPECT_EQ(Copy(config.path()).Say("table"),
             QStringLiteral("Killer 00:42, None 00:00, None 00:00"));
 }
