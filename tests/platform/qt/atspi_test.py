@@ -95,11 +95,12 @@ def inner(game):
         assert not isinstance(app, str), "the game " + app
         board = wait_for("the board", lambda: find(app, "table", "Board"))
         cells = [board.getChildAtIndex(i) for i in range(board.childCount)]
-        assert len(cells) == 81, len(cells)
+        assert len(cells) == 81 and board.getChildAtIndex(81) is None, len(cells)
         givens = {}
         for i, cell in enumerate(cells):
             pattern = r"Row %d, column %d, ([1-9], given|[1-9]|empty)$" % (i // 9 + 1, i % 9 + 1)
             assert re.match(pattern, cell.name) and cell.getIndexInParent() == i, cell.name
+            assert cell.childCount == 0, cell.name
             if cell.name.endswith("given"):
                 givens[i] = cell.name.split(", ")[2]
         # The givens read as a puzzle: no digit twice in a row, column or square,
@@ -126,13 +127,15 @@ def inner(game):
             if control:
                 pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_RELEASE)
 
-        # A click on the centre cell gives the window the keyboard (there is no window
-        # manager); again until it does, as the window may not be mapped yet.
-        box = cells[40].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-
-        def centre_focused():
+        def click(cell):
+            box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
                                                 "b1c")
+
+        # A click on the centre cell gives the window the keyboard (there is no window
+        # manager); again until it does, as the window may not be mapped yet.
+        def centre_focused():
+            click(cells[40])
             time.sleep(0.2)
             return focused() == [cells[40].name]
 
@@ -146,6 +149,9 @@ def inner(game):
                  lambda: focused() == [cells[4 * 9 + 3].name] and cells[39].name in told)
         told.clear()  # clock ticks move nothing: nothing to tell
         assert not wait_for("no focus event", lambda: told, seconds=1.5, must=False), told
+        click(cells[0])  # the first cell is told like any other
+        wait_for("the focus to follow a click",
+                 lambda: focused() == [cells[0].name] and cells[0].name in told)
         clock = find(app, "label", None, "Game time, minutes and seconds")
         wait_for("the clock to read as its time", lambda: re.match(r"\d\d:\d\d$", clock.name)
                  and clock.name != "00:00")
