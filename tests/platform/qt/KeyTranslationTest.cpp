@@ -42,6 +42,7 @@ TEST(KeyTranslation, DigitsAreKnownByTheirPlaceOnEveryDesktopAndModifiersAreSumm
       EXPECT_EQ(On(desktop, key, {}, desktop.mainRow[d]), digit)
           << static_cast<int>(desktop.native);
       EXPECT_EQ(On(desktop, kUsShifted[d], Qt::ShiftModifier, desktop.mainRow[d]), shifted) << d;
+      EXPECT_EQ(On(desktop, Qt::Key_Eacute, {}, desktop.mainRow[d]), digit) << d;  // any layout
       EXPECT_EQ(On(desktop, key, Qt::KeypadModifier, desktop.keypad[d]).code, digit.code + 48) << d;
       // Without native codes (synthetic events): what Shift makes of the key on a US keyboard.
       EXPECT_EQ(TranslateKey({kUsShifted[d], Qt::ShiftModifier, 0, 0}, NativeKeys::None), shifted);
