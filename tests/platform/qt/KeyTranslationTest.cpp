@@ -12,17 +12,17 @@ struct Desktop {
   bool scanCodes;                   // X11 and Wayland: scan codes; otherwise virtual keys
   std::array<quint32, 10> mainRow;  // native code of 0..9 on the main row
   std::array<quint32, 10> keypad;
-  quint32 q, period;  // native codes of Q and "."
+  quint32 q, period, alt;  // native codes of Q, "." and Alt
 };
 
 // Evdev codes plus 8 on X11 and Wayland, VK_ codes on Windows, kVK_ codes on macOS.
 // clang-format off
 const Desktop kDesktops[] = {
-    {NativeKeys::Xkb, true, {19, 10, 11, 12, 13, 14, 15, 16, 17, 18}, {90, 87, 88, 89, 83, 84, 85, 79, 80, 81}, 24, 60},
+    {NativeKeys::Xkb, true, {19, 10, 11, 12, 13, 14, 15, 16, 17, 18}, {90, 87, 88, 89, 83, 84, 85, 79, 80, 81}, 24, 60, 64},
     {NativeKeys::Windows, false, {0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39},
-                                 {0x60, 0x61, 0x62, 0x63, 0x64, 0x65, 0x66, 0x67, 0x68, 0x69}, 0x51, 0xBE},
+                                 {0x60, 0x61, 0x62, 0x63, 0x64, 0x65, 0x66, 0x67, 0x68, 0x69}, 0x51, 0xBE, 0x12},
     {NativeKeys::Mac, false, {0x1D, 0x12, 0x13, 0x14, 0x15, 0x17, 0x16, 0x1A, 0x1C, 0x19},
-                             {0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5B, 0x5C}, 0x0C, 0x2F}};
+                             {0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5B, 0x5C}, 0x0C, 0x2F, 0x3A}};
 // What Shift makes of 0..9 on a US keyboard: the key alone cannot tell the digit.
 constexpr std::array<int, 10> kUsShifted = {Qt::Key_ParenRight, Qt::Key_Exclam, Qt::Key_At, Qt::Key_NumberSign,
     Qt::Key_Dollar, Qt::Key_Percent, Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk, Qt::Key_ParenLeft};
@@ -47,9 +47,11 @@ TEST(KeyTranslation, DigitsAreKnownByTheirPlaceOnEveryDesktopAndModifiersAreSumm
       // Without native codes (synthetic events): what Shift makes of the key on a US keyboard.
       EXPECT_EQ(TranslateKey({kUsShifted[d], Qt::ShiftModifier, 0, 0}, NativeKeys::None), shifted);
     }
-    // Other keys are no digits: a letter keeps its code, "." has none in play.
+    // Other keys are no digits, even where another desktop's digit has their code:
+    // a letter and Alt keep their codes, "." has none in play.
     EXPECT_EQ(On(desktop, Qt::Key_Q, Qt::ControlModifier, desktop.q), (KeyPress{81, 2}));
     EXPECT_EQ(On(desktop, Qt::Key_Period, {}, desktop.period), (KeyPress{0, 0}));
+    EXPECT_EQ(On(desktop, Qt::Key_Alt, Qt::AltModifier, desktop.alt), (KeyPress{18, 4}));
   }
   // Without native keys the codes are not read.
   EXPECT_EQ(TranslateKey({Qt::Key_Percent, {}, 14, 0x35}, NativeKeys::None).code, 0);
