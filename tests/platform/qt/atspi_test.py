@@ -155,7 +155,12 @@ def inner(game):
         told.clear()  # clock ticks move nothing: nothing to tell
         quiet = not wait_for("no event", lambda: told or shown, seconds=1.5, must=False)
         assert quiet, (told, shown)
-        click(cells[0])  # the first cell is told like any other
+        # The first cell is found under the pointer, and told, like any other.
+        corner = cells[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        under = board.queryComponent().getAccessibleAtPoint(corner.x + 2, corner.y + 2,
+                                                             pyatspi.DESKTOP_COORDS)
+        assert under is not None and under.name == cells[0].name, under
+        click(cells[0])
         wait_for("the focus to follow a click",
                  lambda: focused() == [cells[0].name] and cells[0].name in told)
         clock = find(app, "label", None, "Game time, minutes and seconds")
