@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Serves a program's window over VNC to this machine only: a private X server,
-# and x11vnc on the loopback interface at the first free port of 5900-5999
-# (NOVEMO_VNC_PORTS=FIRST-LAST to choose others). Prints the port it really
-# serves; exits 1, serving nothing, when no port can be had.
+# Serves a program's window over VNC to its own user only: a private X server
+# that asks for a fresh cookie, and x11vnc on the loopback interface at the
+# first free port of 5900-5999 (NOVEMO_VNC_PORTS=FIRST-LAST to choose others),
+# behind a fresh password printed once with the port. Exits 1, serving
+# nothing, when no port can be had.
 #   tools/headless-vnc.sh PROGRAM [ARGUMENTS...]
 set -euo pipefail
 ports=${NOVEMO_VNC_PORTS:-5900-5999}
 first=${ports%-*}
 last=${ports#*-}
-for tool in Xvfb x11vnc; do
-  command -v "$tool" >/dev/null || { echo "novemo: $tool is missing (Debian: xvfb, x11vnc)" >&2; exit 1; }
+for tool in Xvfb x11vnc xauth; do
+  command -v "$tool" >/dev/null || { echo "novemo: $tool is missing (Debian: xvfb, x11vnc, xauth)" >&2; exit 1; }
 done
 
+# Cookie, password and logs live in a folder only this user can read (mktemp: 0700).
+umask 077
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -22,20 +25,36 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+random() { # random CHARACTERS LENGTH
+  local s=""
+  while [ ${#s} -lt "$2" ]; do s+=$(head -c 64 /dev/urandom | LC_ALL=C tr -dc "$1"); done
+  echo "${s:0:$2}"
+}
+# The server takes every cookie in its file whatever display it names; the
+# clients' entry is added once the display is known.
+export XAUTHORITY=$work/Xauthority
+cookie=$(random 0-9a-f 32)
+xauth add :0 MIT-MAGIC-COOKIE-1 "$cookie"
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 800x600x24 -nolisten tcp \
+  3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 until [ -s "$work/display" ]; do
   kill -0 "${pids[0]}" 2>/dev/null || { echo "novemo: the private X server did not start" >&2; exit 1; }
   sleep 0.05
 done
 display=":$(cat "$work/display")"
+xauth add "$display" MIT-MAGIC-COOKIE-1 "$cookie"
 
+# VNC's own authentication reads 8 characters. The password goes by a file:
+# a command line is visible to every user of the machine.
+password=$(random A-Za-z0-9 8)
+echo "$password" >"$work/vnc-password"
 port=""
 for ((p = first; p <= last; p++)); do
   if command -v ss >/dev/null && [ -n "$(ss -ltnH "sport = :$p")" ]; then continue; fi
   : >"$work/vnc.out"
-  x11vnc -display "$display" -localhost -noipv6 -rfbport "$p" -forever -shared -nopw -quiet \
-    >"$work/vnc.out" 2>"$work/vnc.log" &
+  x11vnc -display "$display" -auth "$XAUTHORITY" -localhost -noipv6 -rfbport "$p" -forever \
+    -shared -passwdfile "$work/vnc-password" -quiet >"$work/vnc.out" 2>"$work/vnc.log" &
   vnc=$!
   until grep -q '^PORT=' "$work/vnc.out" || ! kill -0 "$vnc" 2>/dev/null; do sleep 0.05; done
   if grep -qx "PORT=$p" "$work/vnc.out"; then
@@ -51,7 +70,7 @@ if [ -z "$port" ]; then
   exit 1
 fi
 
-echo "novemo: no display found; connect a VNC viewer to localhost:$port to play (this machine only)"
+echo "novemo: no display found; connect a VNC viewer to localhost:$port, password: $password"
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$@" &
 game=$!
 pids+=("$game")

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Two headless games each serve VNC on the loopback interface only, on the port
-# they print; a third, with no port left in the range, says so and exits 1.
+# they print, behind the password they print; their X display takes only its
+# owner's cookie. A third, with no port left in the range, says so and exits 1.
 #   headless_test.sh SERVE_SCRIPT GAME
 set -u
 serve=$1
 game=$2
-for tool in Xvfb x11vnc ss setsid; do
+for tool in Xvfb x11vnc xauth xdpyinfo ss setsid python3 openssl; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -17,29 +18,72 @@ for ((a = 5950; a < 5999; a++)); do
   [ -z "$(ss -ltnH "( sport = :$a or sport = :$((a + 1)) )")" ] && break
 done
 export NOVEMO_VNC_PORTS="$a-$((a + 1))" XDG_CONFIG_HOME=$work
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XAUTHORITY
 
-port_of() {  # the port a game prints, once it prints it
+served() { # "PORT PASSWORD" as a game prints them
   for _ in $(seq 200); do
-    line=$(grep -o 'localhost:[0-9]*' "$1" 2>/dev/null) && { echo "${line#localhost:}"; return; }
+    sed -n 's/.*localhost:\([0-9]*\), password: \([A-Za-z0-9]*\)$/\1 \2/p' "$1" | grep . && return
     sleep 0.1
   done
 }
 setsid "$serve" "$game" >"$work/one" 2>&1 &
 one=$!
-p1=$(port_of "$work/one")
+read -r p1 pw1 < <(served "$work/one")
 setsid "$serve" "$game" >"$work/two" 2>&1 &
 two=$!
-p2=$(port_of "$work/two")
-[ -n "$p1" ] && [ -n "$p2" ] || fail "no port printed: $(cat "$work/one" "$work/two")"
-[ "$p1" != "$p2" ] || fail "both games print port $p1"
+read -r p2 pw2 < <(served "$work/two")
+[ -n "${pw1:-}" ] && [ -n "${pw2:-}" ] || fail "no port and password printed: $(cat "$work/one" "$work/two")"
+[ "$p1" != "$p2" ] && [ "$pw1" != "$pw2" ] || fail "both games print port $p1 or password $pw1"
 for p in "$p1" "$p2"; do
   listeners=$(ss -ltnH "sport = :$p" | awk '{print $4}')
   [ "$listeners" = "127.0.0.1:$p" ] || fail "port $p is served on: ${listeners:-nothing}"
 done
 
+# The game's display opens with its cookie only: not without, not as another user.
+for _ in $(seq 50); do
+  environ=$(pgrep -P "$one" -f "$game" | xargs -I{} cat /proc/{}/environ 2>/dev/null | tr '\0' '\n')
+  display=$(sed -n 's/^DISPLAY=//p' <<<"$environ")
+  [ -n "$display" ] && break
+  sleep 0.1
+done
+cookies=$(sed -n 's/^XAUTHORITY=//p' <<<"$environ")
+DISPLAY=$display XAUTHORITY=$cookies xdpyinfo >/dev/null 2>&1 || fail "the owner cannot open $display"
+DISPLAY=$display XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1 && fail "$display opens without its cookie"
+[ "$(stat -c %a "$(dirname "$cookies")")" = 700 ] || fail "the cookie's folder is open to others"
+if [ "$(id -u)" -eq 0 ]; then
+  runuser -u nobody -- env DISPLAY="$display" XAUTHORITY="$cookies" xdpyinfo >/dev/null 2>&1 &&
+    fail "user nobody opens $display"
+else
+  echo "another user's attempt not tried: that needs root"
+fi
+
+# RFB 3.8: the server offers VNC authentication (2) and never none (1); the
+# DES response to its challenge is keyed by the password's bits reversed.
+rfb() { # rfb PORT PASSWORD: "offered TYPES" then "result R" (0 accepted)
+  python3 - "$@" <<'EOF'
+import socket, subprocess, sys
+s = socket.create_connection(("127.0.0.1", int(sys.argv[1])), timeout=10)
+def take(n):
+    data = b""
+    while len(data) < n:
+        data += s.recv(n - len(data)) or sys.exit("closed")
+    return data
+take(12)
+s.sendall(b"RFB 003.008\n")
+types = take(take(1)[0])
+print("offered", *types)
+s.sendall(b"\x02")
+key = bytes(int(f"{b:08b}"[::-1], 2) for b in sys.argv[2].encode()[:8].ljust(8, b"\0"))
+des = ["openssl", "enc", "-des-ecb", "-nopad", "-K", key.hex(), "-provider", "legacy", "-provider", "default"]
+s.sendall(subprocess.run(des, input=take(16), capture_output=True, check=True).stdout)
+print("result", int.from_bytes(take(4), "big"))
+EOF
+}
+[ "$(rfb "$p1" "$pw1")" = $'offered 2\nresult 0' ] || fail "the printed password is refused: $(rfb "$p1" "$pw1")"
+[ "$(rfb "$p1" "$pw2")" = $'offered 2\nresult 1' ] || fail "another password is accepted"
+
 timeout 30 "$serve" "$game" >"$work/three" 2>&1
 status=$?
 [ "$status" -eq 1 ] || fail "a game with no free port exited with $status"
 grep -q "no VNC port of $NOVEMO_VNC_PORTS is free" "$work/three" || fail "$(cat "$work/three")"
-echo "ports $p1 and $p2 on 127.0.0.1 only; no port left: told, exit 1"
+echo "ports $p1 and $p2 on 127.0.0.1 only, each with its password; the display takes its cookie only"
