@@ -76,6 +76,10 @@ TEST(Places, ReadInsertAndMergeWins) {
             (LevelPlaces{At("A", 3), At("C", 4), At("B", 5)}));
   EXPECT_EQ(MergeWins(stored, {At("C", 9), At("D", 1), At("E", 8)}),
             (LevelPlaces{At("D", 1), At("A", 3), At("B", 5)}));
+  // A player's second win counts, and so does a time that ties another player's.
+  EXPECT_EQ(MergeWins({At("A", 3), kEmpty, kEmpty}, {At("C", 4), At("C", 6)}),
+            (LevelPlaces{At("A", 3), At("C", 4), At("C", 6)}));
+  EXPECT_EQ(MergeWins(stored, {At("C", 5)}), (LevelPlaces{At("A", 3), At("B", 5), At("C", 5)}));
 }
 
 TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
