@@ -5,8 +5,13 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/SessionPlatform.h"
 
 int main(int argc, char* argv[]) {
+  const std::string_view platform = novemo::QtPlatformFor(novemo::ThisSession());
+  if (!platform.empty())
+    qputenv("QT_QPA_PLATFORM",
+            QByteArray(platform.data(), static_cast<qsizetype>(platform.size())));
   QApplication app(argc, argv);
   // The settings store is found by these names: set them before the first read.
   QCoreApplication::setOrganizationName(QStringLiteral("Novemo"));
