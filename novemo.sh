@@ -7,7 +7,8 @@
 #                         package build-package/novemo_<version>_<arch>.deb, and lintian
 #   ./novemo.sh check release|clang
 #                         a Release build, or one with Clang, and its tests
-#   ./novemo.sh windows   the logic and its tests cross-built for Windows, run under Wine
+#   ./novemo.sh windows   the game and its tests cross-built for Windows (Qt for Windows
+#                         built once into ~/.cache/novemo), checked under Wine
 # Each step is skipped when it has nothing to do, so a second run is quick.
 # NOVEMO_WERROR=ON makes compiler warnings errors (CI sets it).
 set -euo pipefail
@@ -16,7 +17,13 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           desktop-file-utils dpkg-dev file appstream
-          xvfb x11vnc iproute2 dbus-daemon at-spi2-core python3-pyatspi)
+          xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon at-spi2-core python3-pyatspi)
+
+# The Windows build: the cross compiler, Debian's Qt (its host tools, and its
+# source to build for Windows), Wine, and what the checks of the real window use.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
+                  dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
+                  nsis xvfb xdotool x11-utils xclip imagemagick)
 
 # Installs those of the given packages (default: the build's) that are missing.
 install_missing() {
@@ -43,6 +50,21 @@ install_missing() {
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null
+}
+
+# wine_tests EXE [ARGUMENTS...]: a GoogleTest program under Wine. Wine's status
+# alone is not trusted: GoogleTest must say that tests ran and all passed.
+wine_tests() {
+  local log=${1%.exe}.log status=0
+  "$wine" "$@" >"$log" 2>&1 || status=$?
+  echo "novemo: under Wine${NOVEMO_WINE_LABEL:-}, ${1##*/} ${*:2}:" \
+    "$(grep -E '^\[  (PASSED  |SKIPPED )\] [0-9]+ tests?[.,]' "$log" | tr -s ' ' | tr '\n' ' ')"
+  if [ "$status" -ne 0 ] || ! grep -qE '^\[  PASSED  \] [1-9][0-9]* tests?\.' "$log" ||
+     grep -q '^\[  FAILED  \]' "$log"; then
+    tail -n 40 "$log" >&2
+    echo "novemo: the Windows tests did not all pass (status $status)" >&2
+    exit 1
+  fi
 }
 
 # build DIR [CMAKE OPTIONS...]: configures once, then builds what changed.
@@ -116,23 +138,31 @@ case "${1:-}" in
     esac
     ;;
   windows)
-    # The logic and its tests for 64-bit Windows, cross-built with MinGW-w64 and run under Wine.
-    install_missing cmake ninja-build g++-mingw-w64-x86-64-posix wine64 libgtest-dev
+    # The game for 64-bit Windows: Qt built once for MinGW-w64 (cached outside
+    # the clone), the programs and tests cross-built and linked statically, the
+    # tests and the real window checked under Wine.
+    install_missing "${WINDOWS_PACKAGES[@]}"
+    qt=$(tools/build-qt-windows.sh)
     build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-      -DNOVEMO_LOGIC_ONLY=ON -DNOVEMO_BUILD_BENCH=OFF
+      -DCMAKE_BUILD_TYPE=Release -DNOVEMO_WINDOWS_QT="$qt" -DCMAKE_PREFIX_PATH="$qt" \
+      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      -DNOVEMO_BUILD_BENCH=OFF
+    ls -l build-windows/src/*.exe | awk '{printf "novemo: %s, %d bytes\n", $9, $5}'
+    # A private Wine user: no prompts for the .NET and HTML engines it never needs.
+    # Wine hands QT_* variables to no Windows program: WINEQT_* reach them as QT_*.
+    export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-    mkdir -p build-windows/wine
-    status=0
-    WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all \
-      "$wine" build-windows/tests/novemo_tests.exe >build-windows/tests.log 2>&1 || status=$?
-    grep -E '^\[==========\] [0-9]+ tests|^\[  (PASSED|FAILED)  \]' build-windows/tests.log || true
-    # Wine's status alone is not trusted: GoogleTest must say that tests ran and all passed.
-    if [ "$status" -ne 0 ] || ! grep -qE '^\[  PASSED  \] [1-9][0-9]* tests?\.' build-windows/tests.log ||
-       grep -q '^\[  FAILED  \]' build-windows/tests.log; then
-      tail -n 40 build-windows/tests.log >&2
-      echo "novemo: the Windows tests did not all pass (status $status)" >&2
-      exit 1
-    fi
+    [ -d "$WINEPREFIX/drive_c/windows" ] || "$wine" wineboot --init >/dev/null 2>&1
+    fonts='Z:\usr\share\fonts\truetype\dejavu'
+    wine_tests build-windows/tests/novemo_tests.exe
+    WINEQT_QPA_FONTDIR=$fonts wine_tests build-windows/tests/novemo_qt_tests.exe
+    for scale in 1.5 2; do
+      WINEQT_QPA_FONTDIR=$fonts WINEQT_SCALE_FACTOR=$scale NOVEMO_WINE_LABEL=" at scale $scale" \
+        wine_tests build-windows/tests/novemo_qt_tests.exe --gtest_filter='RealWindow.*'
+    done
+    ls -l build-windows/novemo-*-windows-x64* | awk '{printf "novemo: %s, %d bytes\n", $9, $5}'
+    tests/app/windows_test.sh build-windows data/windows/novemo.nsi
+    "${wine%64}server" -k 2>/dev/null || wineserver -k 2>/dev/null || true
     ;;
   packages)
     # For the scripts in bench/: ./novemo.sh packages NAME...

@@ -9,6 +9,11 @@
 
 int main(int argc, char* argv[]) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+  // Offscreen, Qt reads its fonts from a folder: Windows' own unless one is named.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+    qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   testing::InitGoogleTest(&argc, argv);

@@ -1,7 +1,7 @@
-// A copy of the game for the process tests, driven by lines on standard input,
-// each answered by one line: "win NAME SECONDS" wins a game ("won"); "table"
-// gives Easy's three places ("Ann 00:05, None 00:00, None 00:00"); "quit"
-// unloads the window and exits.
+// A copy of the game for the process tests, on the settings folder given as
+// its argument, driven by lines on standard input, each answered by one line:
+// "win NAME SECONDS" wins a game ("won"); "table" gives Easy's three places
+// ("Ann 00:05, None 00:00, None 00:00"); "quit" unloads the window and exits.
 
 #include <QCoreApplication>
 #include <iostream>
@@ -13,7 +13,7 @@
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
-  novemo::QtSettingsStore store;
+  novemo::QtSettingsStore store(app.arguments().value(1));  // the settings folder
   novemo::testing::Game game(5, store);
   game.Load();
   for (std::string line, command, name; std::getline(std::cin, line);) {

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "platform/qt/QtSettingsStore.h"
 #include "support/Game.h"
@@ -22,6 +25,15 @@ namespace {
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+// The store's lines, sorted: Qt orders the keys and ends the lines as each platform does.
+QByteArray Layout(const QString& path) {
+  QList<QByteArray> lines = Contents(path).split('\n');
+  for (QByteArray& line : lines)
+    line = line.trimmed();
+  lines.removeAll({});
+  std::sort(lines.begin(), lines.end());
+  return lines.join('|');
 }
 void Put(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
@@ -89,7 +101,9 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
   EXPECT_TRUE(kind != Broken::RandomBytes || Contents(path + QStringLiteral(".unreadable")) == old);
   EXPECT_TRUE(kind != Broken::ReadOnlyFile || stored || Contents(path) == old);
   EXPECT_TRUE(kind != Broken::EmptyFile ||
-              Contents(path).startsWith("[Scores]\nLevel=False\nPlayer4=Ann\n"));
+              Layout(path) ==
+                  "Level=False|Player4=Ann|Player5=None|Player6=None|"
+                  "Time4=00:00:05|Time5=00:00:00|Time6=00:00:00|[Scores]");
 }
 
 // clang-format off
@@ -97,18 +111,42 @@ INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomByt
     Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder));
 // clang-format on
 
-#ifdef Q_OS_UNIX
+// While another copy holds the store's lock, a win waits for it, then says the
+// store was locked and writes nothing; the place is stored at exit.
+TEST(StoreLock, AWinWaitsForAnotherCopysLockAndWritesNothingMeanwhile) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
+  const QByteArray old = "[Scores]\nPlayer4=Old\nTime4=00:00:09\n";
+  Put(path, old);
+  auto held = std::make_unique<QLockFile>(path + QStringLiteral(".game.lock"));
+  ASSERT_TRUE(held->tryLock(0));
+  QtSettingsStore store(folder.path());
+  testing::Game game(1, store);
+  game.Load();
+  game.Ticks(5);
+  game.Win("Ann");
+  const auto& shown = game.memory.messages.shown;
+  EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const auto& message) {
+    return message.text.find("(another copy of the game kept it locked)") != std::string::npos;
+  }));
+  EXPECT_EQ(Contents(path), old);
+  held.reset();
+  game.form.Form_Unload();
+  EXPECT_TRUE(Layout(path).contains("|Player4=Ann|Player5=Old|"));
+}
+
 // A copy of the game in a process of its own (StoreHelper.cpp) on the store in `config`.
 struct Copy {
   explicit Copy(const QString& config) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    environment.insert(QStringLiteral("TMPDIR"), config);  // where its private copies go
+    for (const char* temporary : {"TMPDIR", "TMP", "TEMP"})  // where its private copies go
+      environment.insert(QString::fromLatin1(temporary), config);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(NOVEMO_STORE_HELPER), {});
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/novemo_store_helper"),
+                  {config});
   }
   ~Copy() {
-    process.kill();  // SIGKILL: no unload, no chance to save
+    process.kill();  // SIGKILL or TerminateProcess: no unload, no chance to save
     process.waitForFinished();
   }
   QString Say(const char* command) {  // its one line of answer
@@ -156,7 +194,6 @@ INSTANTIATE_TEST_SUITE_P(ExitOrders, TwoCopies, ::testing::Values(
     std::tuple(false, "win Bob 5", "Alice 00:05, Bob 00:05, None 00:00"),  // the same second: below
     std::tuple(true, "win Bob 3", "Bob 00:03, Alice 00:05, None 00:00")));
 // clang-format on
-#endif
 
 }  // namespace
 }  // namespace novemo
