@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The Windows distribution under Wine, in a fresh Wine user, on a private X
+# server, as a Windows player meets it: programs that are windowed, carry
+# their icon and version and import Windows' own DLLs only; a silent install
+# (files, shortcut, uninstall entry); the window "Novemo 1.2" with a close box
+# only, its client area and the centre cell active; digits from the main row
+# and the keypad (Windows' key codes); a win, the name box, the place in the
+# store and the table of a second run; an upgrade in place; a silent removal
+# that keeps the scores; and the zip's game started where it was unpacked.
+#   windows_test.sh BUILD_DIR NSIS_SCRIPT
+set -u
+build=$(cd "$1" && pwd)
+for tool in Xvfb xdotool xprop xwininfo xclip import convert wrestool icotool makensis; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+work=$(mktemp -d)
+game="" xvfb=""
+trap '"${wine%64}server" -k; kill $game $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "failed: $*"; exit 1; }
+# The display first: the Wine user's desktop process starts with the prefix.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$wine" wineboot --init >/dev/null 2>&1
+user="$WINEPREFIX/drive_c/users/$(whoami)"
+apps="$user/AppData/Local/Programs/Novemo"
+shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Novemo.lnk"
+store="$user/AppData/Local/Novemo/Novemo.conf"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+setup=$(ls "$build"/novemo-*-windows-x64-setup.exe)
+
+for exe in "$build"/src/*.exe "$setup"; do
+  for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p'); do
+    # Windows' own: its system folder, or its API sets (api-ms-win-*)
+    [ -f "$WINEPREFIX/drive_c/windows/system32/${dll,,}" ] || [[ ${dll,,} == api-ms-win-* ]] ||
+      fail "$exe imports $dll"
+  done
+done
+x86_64-w64-mingw32-objdump -p "$build/src/novemo.exe" | grep -q '^Subsystem.*(Windows GUI)' ||
+  fail "a console program"
+wrestool -x -t 14 "$build/src/novemo.exe" >"$work/icon.ico" &&
+  [ "$(icotool -l "$work/icon.ico" | grep -oE 'width=(16|32) ' | sort -u | wc -l)" = 2 ] || fail "no icon"
+wrestool -x --raw -t 16 "$build/src/novemo.exe" | tr -d '\0' |
+  grep -qa 'ProductNameNovemo.*ProductVersion1\.2' || fail "no version resource"
+
+"$wine" "$setup" /S || fail "the silent install failed"
+for file in novemo.exe novemo-generate.exe COPYING.txt README.txt uninstall.exe; do
+  [ -f "$apps/$file" ] || fail "$file is not installed"
+done
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+entry=$("$wine" reg query "$key\\Novemo" 2>/dev/null | tr -d '\r')
+for value in 'DisplayName    REG_SZ    Novemo' 'DisplayVersion    REG_SZ    1\.2' \
+             'DisplayIcon    REG_SZ    .*novemo\.exe,0' 'EstimatedSize    REG_DWORD    0x[1-9a-f]'; do
+  grep -q "$value" <<<"$entry" || fail "the uninstall entry lacks $value: $entry"
+done
+
+find_window() { timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+start() { # start EXE: its window, with the keyboard
+  "$wine" "$1" >/dev/null 2>&1 &
+  game=$!
+  window=$(find_window 'Novemo 1\.2') && [ -n "$window" ] || fail "no window for $1"
+  xdotool windowfocus --sync "$window"
+}
+box() { # box TITLE KEYS...: the box's text, copied as Windows copies a box's, then KEYS
+  local id
+  id=$(find_window "$1") && [ -n "$id" ] || fail "no box \"$1\""
+  xdotool windowfocus --sync "$id" key ctrl+c sleep 0.5
+  xclip -o -selection clipboard
+  shift
+  xdotool "$@"
+}
+menu() { # menu UPS: the File item that many up from its foot (1: Exit, 2: Scores)
+  xdotool mousemove --window "$window" 20 $((bar / 2)) click 1 sleep 0.5
+  for _ in $(seq "$1"); do xdotool key Up; done
+  xdotool key Return
+}
+quit() {
+  menu 1
+  for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || return 0; sleep 0.1; done
+  fail "Exit did not end the game"
+}
+frame() { # the green frame's corner: frame_x, frame_y
+  import -window "$window" "$work/shot.png"
+  read -r frame_x frame_y < <(convert "$work/shot.png" txt:- |
+    awk -F'[,: ]+' '/#00FF00/ && (!n++ || $1 + $2 < x + y) {x = $1; y = $2} END {print x, y}')
+}
+cell() { # the active cell's picture after KEY
+  xdotool key "$1" sleep 0.3
+  import -window "$window" -crop "35x35+$((frame_x + 2))+$((frame_y + 2))" +repage ppm:- | md5sum
+}
+
+start "$apps/novemo.exe"
+xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x[0-9a-f]*, 0x24,' ||
+  fail "not a close box only: $(xprop -id "$window" _MOTIF_WM_HINTS)"
+frame
+read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+bar=$((frame_y - 208)) # the menu bar: the centre cell's frame is at (176, 208) of the client area
+[ "$frame_x" = 176 ] && [ "$width" = 397 ] && [ $((height - bar)) = 431 ] ||
+  { cp "$work/shot.png" /tmp/shot.png; fail "client area $width x $((height - bar)), centre frame at $frame_x, $frame_y"; }
+# An empty cell of the centre square takes 1 and 2 alike from the main row and the keypad.
+for _ in $(seq 9); do
+  before=$(cell Shift_L)
+  one=$(cell 1)
+  [ "$one" != "$before" ] && break
+  xdotool key Right
+  frame
+done
+[ "$(cell KP_2)" = "$(cell 2)" ] && [ "$(cell KP_1)" = "$one" ] && [ "$one" != "$(cell 2)" ] ||
+  fail "the main row and the keypad do not give the same digits"
+xdotool key ctrl+q Left
+box Result key Return | grep -q "Congratulations!!   You won!!" || fail "no win"
+name=$(find_window Name) && [ -n "$name" ] || fail "no name box"
+xdotool windowfocus --sync "$name" type Wendy
+xdotool key Return
+box Novemo key Return | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in the table"
+quit
+grep -q '^Player4=Wendy' "$store" || fail "not stored in $store"
+start "$apps/novemo.exe"
+menu 2
+box Novemo key Return | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in a second run's table"
+quit
+
+# A newer version installs over this one: one copy, one entry, the new version.
+stage=$(ls -d "$build"/dist/novemo-*)
+makensis -V1 -DVERSION=9.9 -DPUBLISHER=Test -DSTAGE="$stage" -DICON="$build/novemo.ico" \
+  -DOUTFILE="$work/newer.exe" "$2" && "$wine" "$work/newer.exe" /S || fail "no upgrade"
+[ "$("$wine" reg query "$key" | grep -c 'Novemo')" = 1 ] || fail "two uninstall entries"
+"$wine" reg query "$key\\Novemo" /v DisplayVersion | grep -q 'REG_SZ    9\.9' || fail "still 1.2"
+[ "$(find "$WINEPREFIX/drive_c" -name novemo.exe | wc -l)" = 1 ] || fail "two copies installed"
+
+# The uninstaller runs on from a copy of itself: its work is waited for.
+"$wine" "$apps/uninstall.exe" /S
+for _ in $(seq 100); do [ -e "$apps" ] || [ -e "$shortcut" ] || break; sleep 0.2; done
+[ ! -e "$apps" ] && [ ! -e "$shortcut" ] || fail "left behind: $(ls "$apps" "$shortcut" 2>&1)"
+"$wine" reg query "$key\\Novemo" >/dev/null 2>&1 && fail "the uninstall entry is left"
+grep -q '^Player4=Wendy' "$store" || fail "the scores went with the game"
+
+cmake -E chdir "$work" cmake -E tar xf "$(ls "$build"/novemo-*-windows-x64.zip)"
+start "$(ls "$work"/novemo-*/novemo.exe)"
+echo "programs, install, window, keys, win, store, table, upgrade, removal and zip: as on Windows"
