@@ -34,7 +34,8 @@ random() { # random CHARACTERS LENGTH
 # clients' entry is added once the display is known.
 export XAUTHORITY=$work/Xauthority
 cookie=$(random 0-9a-f 32)
-xauth add :0 MIT-MAGIC-COOKIE-1 "$cookie"
+: >"$XAUTHORITY"
+xauth -q add :0 MIT-MAGIC-COOKIE-1 "$cookie"
 Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 800x600x24 -nolisten tcp \
   3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
@@ -43,7 +44,7 @@ until [ -s "$work/display" ]; do
   sleep 0.05
 done
 display=":$(cat "$work/display")"
-xauth add "$display" MIT-MAGIC-COOKIE-1 "$cookie"
+xauth -q add "$display" MIT-MAGIC-COOKIE-1 "$cookie"
 
 # VNC's own authentication reads 8 characters. The password goes by a file:
 # a command line is visible to every user of the machine.

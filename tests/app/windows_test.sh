@@ -16,7 +16,7 @@ done
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 work=$(mktemp -d)
 game="" xvfb=""
-trap '"${wine%64}server" -k; kill $game $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap '"${wine%64}server" -k; "${wine%64}server" -w; kill $game $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "failed: $*"; exit 1; }
 # The display first: the Wine user's desktop process starts with the prefix.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
