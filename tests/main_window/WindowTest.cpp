@@ -1,7 +1,4 @@
-// The window's life cycle, clock, Give Up, test command and Help messages.
-
-#include <cstdio>
-#include <tuple>
+// The window's start, the test command and the Help messages.
 
 #include "support/Game.h"
 
@@ -25,82 +22,6 @@ TEST(StartUp, TheStoredLevelIsCheckedAndTheCentreCellIsActive) {
     EXPECT_EQ(game.Green(), std::pair(1, Cell(5, 5)));
   }
 }
-
-class NewGames : public LoadedGame {};
-
-TEST_F(NewGames, LevelCommandsStartAGameButLeaveGiveUpAsItWas) {
-  Click(LastCell(false));
-  Press(kUp);
-  const auto keyed = Green().second;
-  form.mntest_Click();  // every cell shows a digit
-  Ticks(75);
-  ASSERT_TRUE(GiveUp());
-  const std::int32_t before = form.Tray(1).NoPos();
-  form.MenuClick(MenuId::mnEasy);  // Easy again: still a new game
-  EXPECT_NE(form.Tray(1).NoPos(), before);
-  for (int i = 0; i < 81; ++i) {  // every cell cleared but for the givens
-    const CellAt at = Cell(i / 9 + 1, i % 9 + 1);
-    EXPECT_EQ(Text(at), Given(at) ? Shown(Digit(at)) : "");
-  }
-  EXPECT_EQ(Green(), std::pair(1, keyed));  // the active position survives
-  EXPECT_TRUE(form.Timer1.Enabled && form.State().ElapsedTime == 0.0 && form.Picture1.Left == 0);
-  EXPECT_EQ(form.lblTime.Caption, "01:15");  // until the first tick
-  form.MenuClick(MenuId::mnDifficult);
-  EXPECT_TRUE(form.Menu[MenuId::mnDifficult].Checked && !form.Menu[MenuId::mnEasy].Checked);
-  EXPECT_FALSE(form.Menu[MenuId::mnGiveup].Enabled);
-  form.MenuClick(MenuId::mnGiveup);  // disabled: no question
-  EXPECT_EQ(memory.messages.shown.size(), 1u);
-  // A click moves the square at once, the cell only at the next key press.
-  const int other = keyed.first == 7 ? 8 : 7;
-  Click(Cell(other, keyed.second == 9 ? 1 : 9));
-  form.MenuClick(MenuId::mnNew);
-  EXPECT_EQ(Green(), std::pair(1, Cell(other, keyed.second)));
-  EXPECT_TRUE(form.Menu[MenuId::mnGiveup].Enabled && form.State().LevelDifficult);
-  Ticks(1);
-  EXPECT_EQ(form.lblTime.Caption, "00:01");
-  form.MenuClick(MenuId::mnEasy);
-  EXPECT_TRUE(form.Menu[MenuId::mnEasy].Checked && !form.Menu[MenuId::mnDifficult].Checked);
-}
-
-class Clock : public LoadedGame {};
-
-TEST_F(Clock, ShowsEveryWholeSecondAsMinutesAndSecondsPastAnHourAndADay) {
-  char expected[8];
-  for (int second = 1; second <= 3725; ++second) {
-    Ticks(1);
-    std::snprintf(expected, sizeof expected, "%02d:%02d", second / 60 % 60, second % 60);
-    ASSERT_EQ(form.lblTime.Caption, expected) << "after " << second << " ticks";
-  }
-}
-
-class GiveUp : public ::testing::TestWithParam<MsgAnswer> {};
-
-TEST_P(GiveUp, AsksWithTheBoardOutOfViewAndTheClockRunning) {
-  const bool yes = GetParam() == MsgAnswer::Yes;
-  Game game;
-  game.Load();
-  const auto open = game.LastCell(false);
-  game.Click(open);
-  game.Press(kDigit0 + 4);
-  game.memory.messages.whileOpen = [&](const MemoryMessages::Shown& shown) {
-    EXPECT_EQ(std::tuple(shown.text, shown.title, shown.icon, shown.buttons),
-              std::tuple(std::string("Are yuo sure you want to give up?"), std::string("Give Up"),
-                         MsgIcon::Question, MsgButtons::YesNo));
-    EXPECT_TRUE(game.form.Picture1.Left == 8000 && !game.form.GameEnded());  // the game goes on
-    game.Ticks(3);
-  };
-  game.memory.messages.answers.push_back(GetParam());
-  game.form.mnGiveup_Click();
-  EXPECT_EQ(game.form.lblTime.Caption, "00:03");  // the question's time counts
-  const auto& form = game.form;
-  EXPECT_EQ(std::tuple(form.Picture1.Left, form.Timer1.Enabled, form.Menu[MenuId::mnGiveup].Enabled,
-                       form.GameEnded()),
-            std::tuple(yes ? 8000 : 0, !yes, !yes, yes));
-  EXPECT_TRUE(game.Text(open) == " 4" &&
-              game.memory.input.asked.empty());  // entries kept, nothing scored
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, GiveUp, ::testing::Values(MsgAnswer::Yes, MsgAnswer::No));
 
 class Commands : public LoadedGame {};
 

@@ -79,26 +79,6 @@ TEST_F(Win, TheLastCorrectKeyWinsWithTheBoardHiddenAndTheClockStoppedFirst) {
   EXPECT_EQ(form.lblTime.Caption, "00:12");
 }
 
-TEST(EndedGame, KeysChangeNothingAndAnnounceNothingUntilTheNextGame) {
-  Game won, quitter;
-  won.Load();
-  won.Win("Ann");
-  quitter.Load();
-  ASSERT_TRUE(quitter.GiveUp());
-  quitter.form.mntest_Click();  // the hidden grid, complete
-  for (Game* game : {&won, &quitter}) {
-    const auto shown = game->memory.messages.shown.size();
-    const auto green = game->Green();
-    for (int key : {+kLeft, +kDown, kDigit0 + 1, +kBackspace, +kKeyQ})
-      game->Press(key, key == kKeyQ ? kCtrlDown : 0);
-    EXPECT_EQ(game->memory.messages.shown.size(), shown);
-    EXPECT_EQ(game->Green(), green);
-  }
-  quitter.form.mnNew_Click();
-  quitter.Press(kLeft);
-  EXPECT_EQ(quitter.Green(), std::pair(1, Cell(5, 4)));
-}
-
 // Random keys, clicks, ticks and menu commands; after every event the rules
 // that always hold are checked. NOVEMO_RANDOM_EVENTS sets a longer run
 // (bench/long-run.sh runs a million).

@@ -35,35 +35,6 @@ TEST(TimeTexts, RoundToTheSecondAndReadOnlyWholeTimes) {
               !ParseTruth("maybe") && !ParseTruth(""));
 }
 
-struct RankCase {
-  const char* name;
-  LevelPlaces places;
-  int expected;
-};
-void PrintTo(const RankCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class Ranking : public ::testing::TestWithParam<RankCase> {};
-
-// Nine ticks sum to a hair below nine exact seconds.
-TEST_P(Ranking, NineTicksTakeThePlaceBelowEveryTimeNoBetter) {
-  ASSERT_LT(Ticks(9), At("", 9).time);
-  EXPECT_EQ(RankTime(GetParam().places, Ticks(9)), GetParam().expected);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Tables, Ranking, ::testing::Values(
-    RankCase{"empty", {kEmpty, kEmpty, kEmpty}, 1}, RankCase{"fastest", {At("A", 10), At("B", 11), kEmpty}, 1},
-    RankCase{"between", {At("A", 3), At("B", 10), kEmpty}, 2}, RankCase{"slowest", {At("A", 3), At("B", 5), kEmpty}, 3},
-    RankCase{"tie_1", {At("A", 9), kEmpty, kEmpty}, 2}, RankCase{"tie_2", {At("A", 3), At("B", 9), kEmpty}, 3},
-    RankCase{"tie_3", {At("A", 3), At("B", 5), At("C", 9)}, 0}, RankCase{"ties_1_2", {At("A", 9), At("B", 9), At("C", 10)}, 3},
-    RankCase{"full", {At("A", 3), At("B", 5), At("C", 6)}, 0},
-    // Edited by hand: place 1 empty, place 2 filled.
-    RankCase{"hole_slower", {kEmpty, At("B", 10), kEmpty}, 2}, RankCase{"hole_faster", {kEmpty, At("B", 5), kEmpty}, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
 TEST(Places, ReadInsertAndMergeWins) {
   EXPECT_EQ(ParsePlace("Ann", ""), At("Ann", 0));  // no time stored
   EXPECT_EQ(ParsePlace("", "00:00:09"), At("Name", 9));

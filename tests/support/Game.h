@@ -49,11 +49,6 @@ struct Game {
     form.mntest_Click();
     Press(kLeft);
   }
-  bool GiveUp() {
-    memory.messages.answers.push_back(MsgAnswer::Yes);
-    form.mnGiveup_Click();
-    return form.GameEnded();
-  }
 
   std::string Text(CellAt at) const { return form.Tray(at.first).lblNo(at.second).Caption; }
   bool Given(CellAt at) const { return HasDigit(form.Tray(at.first).FixNoPos(), at.second); }
