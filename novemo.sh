@@ -23,7 +23,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 # source to build for Windows), Wine, and what the checks of the real window use.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
                   dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
-                  nsis xvfb xdotool x11-utils xclip imagemagick)
+                  nsis xvfb xauth xdotool x11-utils xclip imagemagick)
 
 # Installs those of the given packages (default: the build's) that are missing.
 install_missing() {
@@ -161,7 +161,8 @@ case "${1:-}" in
         wine_tests build-windows/tests/novemo_qt_tests.exe --gtest_filter='RealWindow.*'
     done
     ls -l build-windows/novemo-*-windows-x64* | awk '{printf "novemo: %s, %d bytes\n", $9, $5}'
-    tests/app/windows_test.sh build-windows data/windows/novemo.nsi
+    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+      tests/app/windows_test.sh build-windows data/windows/novemo.nsi
     "${wine%64}server" -k 2>/dev/null || wineserver -k 2>/dev/null || true
     ;;
   packages)

@@ -42,11 +42,9 @@ done
 # The game's display opens with its cookie only: not without, not as another user.
 for _ in $(seq 50); do
   environ=$(pgrep -P "$one" -f "$game" | xargs -I{} cat /proc/{}/environ 2>/dev/null | tr '\0' '\n')
-  display=$(sed -n 's/^DISPLAY=//p' <<<"$environ")
-  [ -n "$display" ] && break
-  sleep 0.1
+  grep -q '^DISPLAY=' <<<"$environ" && break || sleep 0.1
 done
-cookies=$(sed -n 's/^XAUTHORITY=//p' <<<"$environ")
+display=$(sed -n 's/^DISPLAY=//p' <<<"$environ") cookies=$(sed -n 's/^XAUTHORITY=//p' <<<"$environ")
 DISPLAY=$display XAUTHORITY=$cookies xdpyinfo >/dev/null 2>&1 || fail "the owner cannot open $display"
 DISPLAY=$display XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1 && fail "$display opens without its cookie"
 [ "$(stat -c %a "$(dirname "$cookies")")" = 700 ] || fail "the cookie's folder is open to others"
@@ -63,15 +61,10 @@ rfb() { # rfb PORT PASSWORD: "offered TYPES" then "result R" (0 accepted)
   python3 - "$@" <<'EOF'
 import socket, subprocess, sys
 s = socket.create_connection(("127.0.0.1", int(sys.argv[1])), timeout=10)
-def take(n):
-    data = b""
-    while len(data) < n:
-        data += s.recv(n - len(data)) or sys.exit("closed")
-    return data
+take = lambda n: s.recv(n, socket.MSG_WAITALL)
 take(12)
 s.sendall(b"RFB 003.008\n")
-types = take(take(1)[0])
-print("offered", *types)
+print("offered", *take(take(1)[0]))
 s.sendall(b"\x02")
 key = bytes(int(f"{b:08b}"[::-1], 2) for b in sys.argv[2].encode()[:8].ljust(8, b"\0"))
 des = ["openssl", "enc", "-des-ecb", "-nopad", "-K", key.hex(), "-provider", "legacy", "-provider", "default"]

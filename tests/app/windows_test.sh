@@ -7,22 +7,19 @@
 # and the keypad (Windows' key codes); a win, the name box, the place in the
 # store and the table of a second run; an upgrade in place; a silent removal
 # that keeps the scores; and the zip's game started where it was unpacked.
-#   windows_test.sh BUILD_DIR NSIS_SCRIPT
+#   xvfb-run -a windows_test.sh BUILD_DIR NSIS_SCRIPT
 set -u
 build=$(cd "$1" && pwd)
-for tool in Xvfb xdotool xprop xwininfo xclip import convert wrestool icotool makensis; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+for tool in xdotool xprop xwininfo xclip import convert wrestool icotool makensis; do
+  command -v "$tool" >/dev/null || { echo "failed: $tool is not installed"; exit 1; }
 done
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 work=$(mktemp -d)
-game="" xvfb=""
-trap '"${wine%64}server" -k; "${wine%64}server" -w; kill $game $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+game=""
+trap '"${wine%64}server" -k; "${wine%64}server" -w; kill $game 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "failed: $*"; exit 1; }
-# The display first: the Wine user's desktop process starts with the prefix.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+# The display comes first (xvfb-run): the Wine user's desktop process starts with the prefix.
+[ -n "${DISPLAY:-}" ] || fail "no X display: run it under xvfb-run"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$wine" wineboot --init >/dev/null 2>&1
 user="$WINEPREFIX/drive_c/users/$(whoami)"
@@ -32,11 +29,9 @@ store="$user/AppData/Local/Novemo/Novemo.conf"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 setup=$(ls "$build"/novemo-*-windows-x64-setup.exe)
 
-for exe in "$build"/src/*.exe "$setup"; do
-  for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p'); do
-    # Windows' own: its system folder, or its API sets (api-ms-win-*)
-    [ -f "$WINEPREFIX/drive_c/windows/system32/${dll,,}" ] || [[ ${dll,,} == api-ms-win-* ]] ||
-      fail "$exe imports $dll"
+for exe in "$build"/src/*.exe "$setup"; do # Windows' own DLLs: its system folder or API sets
+  for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr A-Z a-z); do
+    [ -f "$WINEPREFIX/drive_c/windows/system32/$dll" ] || [[ $dll == api-ms-win-* ]] || fail "$exe imports $dll"
   done
 done
 x86_64-w64-mingw32-objdump -p "$build/src/novemo.exe" | grep -q '^Subsystem.*(Windows GUI)' ||
@@ -64,13 +59,12 @@ start() { # start EXE: its window, with the keyboard
   window=$(find_window 'Novemo 1\.2') && [ -n "$window" ] || fail "no window for $1"
   xdotool windowfocus --sync "$window"
 }
-box() { # box TITLE KEYS...: the box's text, copied as Windows copies a box's, then KEYS
+box() { # box TITLE: the box's text, copied as Windows copies a box's; Return closes it
   local id
   id=$(find_window "$1") && [ -n "$id" ] || fail "no box \"$1\""
   xdotool windowfocus --sync "$id" key ctrl+c sleep 0.5
   xclip -o -selection clipboard
-  shift
-  xdotool "$@"
+  xdotool key Return
 }
 menu() { # menu UPS: the File item that many up from its foot (1: Exit, 2: Scores)
   xdotool mousemove --window "$window" 20 $((bar / 2)) click 1 sleep 0.5
@@ -79,8 +73,7 @@ menu() { # menu UPS: the File item that many up from its foot (1: Exit, 2: Score
 }
 quit() {
   menu 1
-  for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || return 0; sleep 0.1; done
-  fail "Exit did not end the game"
+  timeout 10 tail --pid="$game" -f /dev/null || fail "Exit did not end the game"
 }
 frame() { # the green frame's corner: frame_x, frame_y
   import -window "$window" "$work/shot.png"
@@ -99,7 +92,7 @@ frame
 read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
 bar=$((frame_y - 208)) # the menu bar: the centre cell's frame is at (176, 208) of the client area
 [ "$frame_x" = 176 ] && [ "$width" = 397 ] && [ $((height - bar)) = 431 ] ||
-  { cp "$work/shot.png" /tmp/shot.png; fail "client area $width x $((height - bar)), centre frame at $frame_x, $frame_y"; }
+  fail "client area $width x $((height - bar)), centre frame at $frame_x, $frame_y"
 # An empty cell of the centre square takes 1 and 2 alike from the main row and the keypad.
 for _ in $(seq 9); do
   before=$(cell Shift_L)
@@ -111,16 +104,15 @@ done
 [ "$(cell KP_2)" = "$(cell 2)" ] && [ "$(cell KP_1)" = "$one" ] && [ "$one" != "$(cell 2)" ] ||
   fail "the main row and the keypad do not give the same digits"
 xdotool key ctrl+q Left
-box Result key Return | grep -q "Congratulations!!   You won!!" || fail "no win"
+box Result | grep -q "Congratulations!!   You won!!" || fail "no win"
 name=$(find_window Name) && [ -n "$name" ] || fail "no name box"
-xdotool windowfocus --sync "$name" type Wendy
-xdotool key Return
-box Novemo key Return | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in the table"
+xdotool windowfocus --sync "$name" type Wendy && xdotool key Return
+box Novemo | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in the table"
 quit
 grep -q '^Player4=Wendy' "$store" || fail "not stored in $store"
 start "$apps/novemo.exe"
 menu 2
-box Novemo key Return | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in a second run's table"
+box Novemo | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in a second run's table"
 quit
 
 # A newer version installs over this one: one copy, one entry, the new version.

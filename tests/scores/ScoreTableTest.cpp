@@ -6,30 +6,21 @@
 #include <gtest/gtest.h>
 
 #include "scores/TimeText.h"
+#include "support/Game.h"
 
 namespace novemo {
 namespace {
 
-// A clock time after n ticks: a running sum, a hair off the exact seconds.
-double Ticks(int n) {
-  double time = 0;
-  for (int i = 0; i < n; ++i)
-    time += kOneSecond;
-  return time;
-}
-// A place as the store reads it: exact seconds.
-Place At(const char* name, int seconds) {
-  return Place{name, seconds / 86400.0};
-}
-const Place kEmpty{};
+using testing::At, testing::kNone;
 
 TEST(TimeTexts, RoundToTheSecondAndReadOnlyWholeTimes) {
   EXPECT_EQ(TimeOfDayText(323 * kOneSecond - 1e-9), "00:05:23");  // a hair below rounds up
   EXPECT_EQ(TimeOfDayText(1 + 3607 * kOneSecond), "25:00:07");    // a day on: hours past 23
   EXPECT_EQ(TimeOfDayText(-5), "00:00:00");
-  EXPECT_EQ(ParseTimeOfDay("1:02"), 3720 / 86400.0);
-  for (const char* bad :
-       {"", "00:60:00", "00:00:60", "-0:00:01", "+1:00:00", "1:2:3:4", "12", "::"})
+  EXPECT_TRUE(ParseTimeOfDay("1:02") == 3720 / 86400.0 &&
+              ParseTimeOfDay(" 0:01:02\t") == 62 / 86400.0);
+  for (const char* bad : {"", "00:60:00", "00:00:60", "-0:00:01", "+1:00:00", "1:2:3:4", "12",
+                          "::", "1:x:05", "1:05:x"})
     EXPECT_FALSE(ParseTimeOfDay(bad)) << bad;
   EXPECT_TRUE(*ParseTruth("true") && *ParseTruth("-1") && !*ParseTruth("0") &&
               !ParseTruth("maybe") && !ParseTruth(""));
@@ -38,17 +29,17 @@ TEST(TimeTexts, RoundToTheSecondAndReadOnlyWholeTimes) {
 TEST(Places, ReadInsertAndMergeWins) {
   EXPECT_EQ(ParsePlace("Ann", ""), At("Ann", 0));  // no time stored
   EXPECT_EQ(ParsePlace("", "00:00:09"), At("Name", 9));
-  EXPECT_EQ(ParsePlace("Zed", "garbage"), kEmpty);  // never a better time
+  EXPECT_EQ(ParsePlace("Zed", "garbage"), kNone);  // never a better time
   LevelPlaces places{At("A", 3), At("B", 5), At("C", 9)};
   InsertPlace(places, 2, At("D", 4));
   EXPECT_EQ(places, (LevelPlaces{At("A", 3), At("D", 4), At("B", 5)}));
-  const LevelPlaces stored{At("A", 3), At("B", 5), kEmpty};
-  EXPECT_EQ(MergeWins(stored, {Place{"B", Ticks(5)}, At("C", 4)}),
+  const LevelPlaces stored{At("A", 3), At("B", 5), kNone};
+  EXPECT_EQ(MergeWins(stored, {Place{"B", 5 / 86400.0 - 1e-12}, At("C", 4)}),  // a clock a hair off
             (LevelPlaces{At("A", 3), At("C", 4), At("B", 5)}));
   EXPECT_EQ(MergeWins(stored, {At("C", 9), At("D", 1), At("E", 8)}),
             (LevelPlaces{At("D", 1), At("A", 3), At("B", 5)}));
   // A player's second win counts, and so does a time that ties another player's.
-  EXPECT_EQ(MergeWins({At("A", 3), kEmpty, kEmpty}, {At("C", 4), At("C", 6)}),
+  EXPECT_EQ(MergeWins({At("A", 3), kNone, kNone}, {At("C", 4), At("C", 6)}),
             (LevelPlaces{At("A", 3), At("C", 4), At("C", 6)}));
   EXPECT_EQ(MergeWins(stored, {At("C", 5)}), (LevelPlaces{At("A", 3), At("B", 5), At("C", 5)}));
 }
@@ -70,7 +61,7 @@ TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
   for (const auto& [name, shown] : cases)
     EXPECT_EQ(DisplayName(name), "\u2068" + shown + "\u2069") << name;
   EXPECT_EQ(
-      TableText({At("Ann", 3725), kEmpty, kEmpty}, {kEmpty, kEmpty, At("Bo", 1)}),
+      TableText({At("Ann", 3725), kNone, kNone}, {kNone, kNone, At("Bo", 1)}),
       "Top 3 Scores\r\rDifficult\r  1.  \u2068Ann\u2069 - 02:05\r  2.  \u2068None\u2069 - 00:00\r"
       "  3.  \u2068None\u2069 - 00:00\r\rEasy\r  1.  \u2068None\u2069 - 00:00\r"
       "  2.  \u2068None\u2069 - 00:00\r  3.  \u2068"

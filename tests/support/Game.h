@@ -9,9 +9,9 @@
 #include <utility>
 
 #include "generator/DigitString.h"
-#include "generator/Solver.h"
 #include "main_window/frmMain.h"
 #include "platform/Memory.h"
+#include "scores/ScoreTable.h"
 
 namespace novemo::testing {
 
@@ -24,6 +24,11 @@ using CellAt = std::pair<std::int16_t, std::int16_t>;  // square, cell
 inline CellAt Cell(int t, int k) {
   return {static_cast<std::int16_t>(t), static_cast<std::int16_t>(k)};
 }
+// A place as the store reads it: exact seconds.
+inline Place At(const char* name, int seconds) {
+  return Place{name, seconds / 86400.0};
+}
+inline const Place kNone{};
 // A digit as a cell shows it: a space, then the digit.
 inline std::string Shown(int digit) {
   return {' ', static_cast<char>('0' + digit)};
@@ -67,19 +72,6 @@ struct Game {
   CellAt LastCell(bool given) const {
     for (int i = 80;; --i)
       if (Given(Cell(i / 9 + 1, i % 9 + 1)) == given) return Cell(i / 9 + 1, i % 9 + 1);
-  }
-  // The puzzle's givens have one solution, the stored one, and each square the level's givens.
-  bool OneSolutionTheStoredOne() const {
-    Grid givens{}, stored{};
-    for (std::size_t i = 0; i < 81; ++i) {
-      const CellAt at = Cell(i / 27 * 3 + i % 9 / 3 + 1, i / 9 % 3 * 3 + i % 3 + 1);
-      stored[i] = static_cast<std::int8_t>(Digit(at));
-      givens[i] = Given(at) ? stored[i] : 0;
-      if (DigitCount(form.Tray(at.first).FixNoPos()) < (form.State().LevelDifficult ? 4 : 5))
-        return false;
-    }
-    const SolutionCount found = CountSolutions(givens, 2);
-    return found.count == 1 && found.first == stored;
   }
   std::string& Stored(const std::string& key) {
     return memory.store.values["Novemo/Scores/" + key];

@@ -11,8 +11,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <iostream>
+#include <sstream>
 
 #include "platform/qt/QtSettingsStore.h"
+#include "scores/TimeText.h"
 #include "support/Game.h"
 
 #ifdef Q_OS_UNIX
@@ -28,12 +31,16 @@ QByteArray Contents(const QString& path) {
 }
 // The store's lines, sorted: Qt orders the keys and ends the lines as each platform does.
 QByteArray Layout(const QString& path) {
-  QList<QByteArray> lines = Contents(path).split('\n');
-  for (QByteArray& line : lines)
-    line = line.trimmed();
+  QList<QByteArray> lines = Contents(path).replace('\r', "").split('\n');
   lines.removeAll({});
   std::sort(lines.begin(), lines.end());
   return lines.join('|');
+}
+bool Told(const testing::Game& game, const char* words) {
+  const auto& shown = game.memory.messages.shown;
+  return std::any_of(shown.begin(), shown.end(), [words](const auto& box) {
+    return box.text.find(words) != std::string::npos;
+  });
 }
 void Put(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
@@ -74,28 +81,20 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
   }
   // clang-format on
   QtSettingsStore store(folder.path());
-  bool failureReported = false, setAside = false;
-  {
-    testing::Game game(1, store);
-    game.Load();
-    const bool readable = kind == Broken::ReadOnlyFile || kind == Broken::ReadOnlyFolder;
-    for (int slot = 1; slot <= 6; ++slot)
-      EXPECT_EQ(game.form.State().ScoreTimes[slot], readable && slot == 4 ? 9 / 86400.0 : 0.0);
-    game.Ticks(5);
-    game.Win("Ann");
-    game.form.Form_Unload();
-    for (const auto& shown : game.memory.messages.shown) {
-      failureReported |= shown.text.find("could not save") != std::string::npos ||
-                         shown.text.find("cannot use") != std::string::npos;
-      setAside |= shown.text.find(".unreadable") != std::string::npos;
-    }
-  }
+  testing::Game game(1, store);
+  game.Load();
+  const bool readable = kind == Broken::ReadOnlyFile || kind == Broken::ReadOnlyFolder;
+  for (int slot = 1; slot <= 6; ++slot)
+    EXPECT_EQ(game.form.State().ScoreTimes[slot], readable && slot == 4 ? 9 / 86400.0 : 0.0);
+  game.Ticks(5);
+  game.Win("Ann");
+  game.form.Form_Unload();
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QtSettingsStore reader(folder.path());
   const bool stored =
       reader.Open("Novemo").ok && reader.Read("Novemo", "Scores", "Player4", "") == "Ann";
-  EXPECT_EQ(failureReported, !stored);
-  EXPECT_EQ(setAside, kind == Broken::RandomBytes);
+  EXPECT_EQ(Told(game, "could not save") || Told(game, "cannot use"), !stored);
+  EXPECT_EQ(Told(game, ".unreadable"), kind == Broken::RandomBytes);
   // What could not be read is kept whole, what could not be written is untouched,
   // and a store written anew keeps its layout.
   EXPECT_TRUE(kind != Broken::RandomBytes || Contents(path + QStringLiteral(".unreadable")) == old);
@@ -125,25 +124,22 @@ TEST(StoreLock, AWinWaitsForAnotherCopysLockAndWritesNothingMeanwhile) {
   game.Load();
   game.Ticks(5);
   game.Win("Ann");
-  const auto& shown = game.memory.messages.shown;
-  EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const auto& message) {
-    return message.text.find("(another copy of the game kept it locked)") != std::string::npos;
-  }));
+  EXPECT_TRUE(Told(game, "(another copy of the game kept it locked)"));
   EXPECT_EQ(Contents(path), old);
   held.reset();
   game.form.Form_Unload();
   EXPECT_TRUE(Layout(path).contains("|Player4=Ann|Player5=Old|"));
 }
 
-// A copy of the game in a process of its own (StoreHelper.cpp) on the store in `config`.
+// A copy of the game in a process of its own (StoreHelper) on the store in `config`.
 struct Copy {
   explicit Copy(const QString& config) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* temporary : {"TMPDIR", "TMP", "TEMP"})  // where its private copies go
       environment.insert(QString::fromLatin1(temporary), config);
     process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/novemo_store_helper"),
-                  {config});
+    process.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--store-helper"), config});
   }
   ~Copy() {
     process.kill();  // SIGKILL or TerminateProcess: no unload, no chance to save
@@ -162,38 +158,63 @@ struct Copy {
   QProcess process;
 };
 
-TEST(CopiesOfTheGame, APlaceWonIsThereAfterSigkill) {
-  QTemporaryDir config;
-  EXPECT_EQ(Copy(config.path()).Say("win Killer 42"), QStringLiteral("won"));
-  EXPECT_EQ(QDir(config.path())
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
-                .join(u' ')
-                .toStdString(),
-            "Novemo");  // and no private copy of the store left behind
-  EXPECT_EQ(Copy(config.path()).Say("table"),
-            QStringLiteral("Killer 00:42, None 00:00, None 00:00"));
-}
-
-// Two copies win (Alice at 5 s, Bob at 7, 5 or 3 s) and quit in either order.
-class TwoCopies : public ::testing::TestWithParam<std::tuple<bool, const char*, const char*>> {};
+// Two copies win (Alice at 5 s, Bob at 7, 5 or 3 s) and quit in either order,
+// or Bob is killed; both places stay, ranked, and no private copy of the store.
+class TwoCopies : public ::testing::TestWithParam<std::tuple<int, const char*, const char*>> {};
 
 TEST_P(TwoCopies, BothWinAndBothPlacesStayRanked) {
-  const auto [aliceQuitsFirst, bobWins, places] = GetParam();
+  const auto [bobEnds, bobWins, places] = GetParam();  // 0: quits last, 1: quits first, 2: killed
   QTemporaryDir config;
-  Copy alice(config.path()), bob(config.path());
-  alice.Say("win Alice 5");
-  bob.Say(bobWins);
-  (aliceQuitsFirst ? alice : bob).Quit();
-  (aliceQuitsFirst ? bob : alice).Quit();
+  {
+    Copy alice(config.path()), bob(config.path());
+    alice.Say("win Alice 5");
+    bob.Say(bobWins);
+    if (bobEnds == 1) bob.Quit();
+    alice.Quit();
+    if (bobEnds == 0) bob.Quit();
+  }
+  EXPECT_EQ(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("Novemo")});
   EXPECT_EQ(Copy(config.path()).Say("table"), QString::fromUtf8(places));
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(ExitOrders, TwoCopies, ::testing::Values(
-    std::tuple(true, "win Bob 7", "Alice 00:05, Bob 00:07, None 00:00"),
-    std::tuple(false, "win Bob 5", "Alice 00:05, Bob 00:05, None 00:00"),  // the same second: below
-    std::tuple(true, "win Bob 3", "Bob 00:03, Alice 00:05, None 00:00")));
+INSTANTIATE_TEST_SUITE_P(Endings, TwoCopies, ::testing::Values(
+    std::tuple(1, "win Bob 7", "Alice 00:05, Bob 00:07, None 00:00"),
+    std::tuple(0, "win Bob 5", "Alice 00:05, Bob 00:05, None 00:00"),  // the same second: below
+    std::tuple(2, "win Bob 3", "Bob 00:03, Alice 00:05, None 00:00")));
 // clang-format on
 
 }  // namespace
 }  // namespace novemo
+
+// A copy of the game for the process tests, on the settings folder given,
+// driven by lines on standard input, each answered by one line: "win NAME
+// SECONDS" wins a game ("won"); "table" gives Easy's three places ("Ann 00:05,
+// None 00:00, None 00:00"); "quit" unloads the window and exits.
+int StoreHelper(const QString& folder) {
+  novemo::QtSettingsStore store(folder);
+  novemo::testing::Game game(5, store);
+  game.Load();
+  for (std::string line, command, name; std::getline(std::cin, line);) {
+    int seconds = 0;
+    std::istringstream(line) >> command >> name >> seconds;
+    if (command == "win") {
+      game.form.mnNew_Click();
+      game.Ticks(seconds);
+      game.Win(name);
+      std::cout << "won" << std::endl;
+    } else if (command == "table") {
+      game.form.mnScore_Click();
+      for (int slot = 4; slot <= 6; ++slot)
+        std::cout << game.form.State().ScoreNames[slot] << ' '
+                  << novemo::ClockText(game.form.State().ScoreTimes[slot])
+                  << (slot < 6 ? ", " : "\n");
+      std::cout.flush();
+    } else if (command == "quit") {
+      game.form.Form_Unload();
+      return 0;
+    }
+  }
+  return 0;
+}

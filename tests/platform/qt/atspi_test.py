@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
-"""The board as a screen reader finds it, through a real AT-SPI client.
-
-Run by ctest on a private X server and session bus: atspi_test.py GAME. It
-checks the 81 named cells (their givens read as a puzzle), that the focused
-cell follows the green frame and says so by an event, that the clock and the
-checked level read, that no cell is showing after a confirmed Give Up and that
-all come back with a new game, the board's going and coming told by events.
-Exits 77 (skipped) with the reason when the AT-SPI bus cannot run.
-"""
+# The board as a screen reader finds it, through a real AT-SPI client.
+#
+# Run by ctest on a private X server and session bus: atspi_test.py GAME. It
+# checks the 81 named cells (their givens read as a puzzle), that the focused
+# cell follows the green frame and says so by an event, that no cell is showing
+# after a confirmed Give Up and that all come back with a new game, the board's
+# going and coming told by events.
+# Exits 77 (skipped) with the reason when the AT-SPI bus cannot run.
 import os
 import re
 import subprocess
@@ -37,11 +36,10 @@ def wait_for(what, condition, seconds=10, must=True):
     assert not must, "timed out waiting: " + what
 
 
-def find(node, roles, name=None, description=None):
-    if node.getRoleName() in roles and name in (None, node.name) and \
-            description in (None, node.description):
+def find(node, roles, name):
+    if node.getRoleName() in roles and node.name == name:
         return node
-    return next((f for f in (find(c, roles, name, description) for c in node if c) if f), None)
+    return next((f for f in (find(c, roles, name) for c in node if c) if f), None)
 
 
 def key(keysym, control=False):
@@ -109,12 +107,6 @@ def check(app):
     click(cells[0])
     wait_for("the focus to follow a click",
              lambda: focused() == [cells[0].name] and cells[0].name in told)
-    clock = find(app, ["label"], None, "Game time, minutes and seconds")
-    wait_for("the clock to read as its time",
-             lambda: re.match(r"\d\d:\d\d$", clock.name) and clock.name != "00:00")
-    checked = [find(app, ["menu item"], level).getState().contains(pyatspi.STATE_CHECKED)
-               for level in ("Easy", "Difficult")]
-    assert checked == [True, False], checked
 
     key(ord("g"), control=True)  # Give Up, and Return for Yes
     question = wait_for("the Give Up question", lambda: find(app, ["dialog", "alert"], "Give Up"))
@@ -136,8 +128,7 @@ try:
         (a for a in desktop if a and a.name == "Novemo"), None) or game.poll() is not None)
     assert app is not True, "the game exited with %d" % game.returncode
     check(app)
-    print("81 named cells; focus follows the frame and is told; the clock and the level read; "
-          "hidden after Give Up; back after New Game")
+    print("81 named cells; the focus follows the frame and is told; hidden after Give Up")
 except Exception as error:  # dbus-run-session's error output is the daemon's noise
     print("failed: %s: %s" % (type(error).__name__, error))
     sys.exit(1)
