@@ -113,7 +113,8 @@ TEST_P(GoldenPuzzle, DrawForDrawTheSameSolutionGivensAndCounts) {
                        golden.gridDraws, golden.draws, 123456789));
 }
 
-INSTANTIATE_TEST_SUITE_P(Puzzles, GoldenPuzzle, ::testing::ValuesIn(kGolden));
+INSTANTIATE_TEST_SUITE_P(Puzzles, GoldenPuzzle, ::testing::ValuesIn(kGolden),
+                         [](const auto& info) { return "seed" + std::to_string(info.param.seed); });
 
 Grid GridOf(std::string rows) {
   rows.resize(81, '.');
