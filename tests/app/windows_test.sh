@@ -88,6 +88,7 @@ cell() { # the active cell's picture after KEY
 start "$apps/novemo.exe"
 xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x[0-9a-f]*, 0x24,' ||
   fail "not a close box only: $(xprop -id "$window" _MOTIF_WM_HINTS)"
+[ "$(xprop -id "$window" _NET_WM_ICON | grep -c 'Icon (\(16 x 16\|32 x 32\))')" = 2 ] || fail "no window icon"
 frame
 read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
 bar=$((frame_y - 208)) # the menu bar: the centre cell's frame is at (176, 208) of the client area
