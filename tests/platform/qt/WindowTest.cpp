@@ -85,6 +85,7 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
   EXPECT_FALSE(window.Action(MenuId::mnHelpers).isVisible());   // its shortcut still works
   EXPECT_EQ(window.Action(MenuId::mntest).shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
   EXPECT_EQ(window.Action(MenuId::mnFile).menu()->actions().size(), 6);  // two separators
+  EXPECT_TRUE(window.Action(MenuId::mnEasy).isChecked());                // a new player's level
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
       // Below the digit dark grey; the frame green on the active cell only.
