@@ -67,12 +67,16 @@ wine_tests() {
   fi
 }
 
-# build DIR [CMAKE OPTIONS...]: configures once, then builds what changed.
+# build DIR [CMAKE OPTIONS...]: configures when the options change (or CI asks),
+# then builds what changed.
 build() {
   local dir=$1
   shift
-  if [ ! -f "$dir/build.ninja" ] || [ -n "${NOVEMO_WERROR:-}" ]; then
+  local options="-DNOVEMO_WERROR=${NOVEMO_WERROR:-OFF} $*"
+  if [ ! -f "$dir/build.ninja" ] || [ -n "${NOVEMO_WERROR:-}" ] ||
+     [ "$(cat "$dir/novemo-options" 2>/dev/null)" != "$options" ]; then
     cmake -S . -B "$dir" -G Ninja "-DNOVEMO_WERROR=${NOVEMO_WERROR:-OFF}" "$@" >/dev/null
+    echo "$options" >"$dir/novemo-options"
   fi
   cmake --build "$dir"
 }
@@ -143,7 +147,7 @@ case "${1:-}" in
     # tests and the real window checked under Wine.
     install_missing "${WINDOWS_PACKAGES[@]}"
     qt=$(tools/build-qt-windows.sh)
-    build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DNOVEMO_LOGIC_ONLY=OFF \
       -DCMAKE_BUILD_TYPE=Release -DNOVEMO_WINDOWS_QT="$qt" -DCMAKE_PREFIX_PATH="$qt" \
       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
       -DNOVEMO_BUILD_BENCH=OFF
