@@ -10,14 +10,13 @@
 #   xvfb-run -a windows_test.sh BUILD_DIR NSIS_SCRIPT
 set -u
 build=$(cd "$1" && pwd)
-for tool in xdotool xprop xwininfo xclip import convert wrestool icotool makensis; do
-  command -v "$tool" >/dev/null || { echo "failed: $tool is not installed"; exit 1; }
-done
+fail() { echo "failed: $*"; exit 1; }
+tools="xdotool xprop xwininfo xclip import convert wrestool icotool makensis"
+for tool in $tools; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 work=$(mktemp -d)
 game=""
 trap '"${wine%64}server" -k; "${wine%64}server" -w; kill $game 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "failed: $*"; exit 1; }
 # The display comes first (xvfb-run): the Wine user's desktop process starts with the prefix.
 [ -n "${DISPLAY:-}" ] || fail "no X display: run it under xvfb-run"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

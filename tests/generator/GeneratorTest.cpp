@@ -138,7 +138,12 @@ TEST(SwappablePairs, EveryCallOfTheTableGivesItsTargetTheExpectedCells) {
   PuzzleGenerator(board.state, board.trays, board).FixAllSwappablePairs();
   EXPECT_EQ(board.Get(&Tray::FixNoPos), "52 98 43 831 849 71 95 372 81");
   // Never twice, never a tenth digit.
-  EXPECT_TRUE(AddPosition(912345678, 9) == 912345678 && AddPosition(111111111, 3) == 111111111);
+  EXPECT_TRUE(AddPosition(912345678, 9) == 912345678 && AddPosition(111111111, 3) == 111111111 &&
+              AddPosition(12345678, 9) == 912345678);
+}
+
+TEST(Solutions, NoneWhereGivensClash) {
+  EXPECT_EQ(CountSolutions(GridOf("55"), 2).count, 0);
 }
 
 }  // namespace

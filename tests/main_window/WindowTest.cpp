@@ -20,6 +20,9 @@ TEST(StartUp, TheStoredLevelIsCheckedAndTheCentreCellIsActive) {
     EXPECT_TRUE(form.Menu[MenuId::mnGiveup].Enabled && form.Timer1.Enabled &&
                 form.Picture1.Left == 0);
     EXPECT_EQ(game.Green(), std::pair(1, Cell(5, 5)));
+    stored == "True" ? game.form.mnEasy_Click() : game.form.mnDifficult_Click();  // the other
+    EXPECT_TRUE(form.Menu[MenuId::mnEasy].Checked == (stored == "True") &&
+                form.Menu[MenuId::mnDifficult].Checked == (stored != "True"));
   }
 }
 

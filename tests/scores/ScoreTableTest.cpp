@@ -36,8 +36,8 @@ TEST(Places, ReadInsertAndMergeWins) {
   const LevelPlaces stored{At("A", 3), At("B", 5), kNone};
   EXPECT_EQ(MergeWins(stored, {Place{"B", 5 / 86400.0 - 1e-12}, At("C", 4)}),  // a clock a hair off
             (LevelPlaces{At("A", 3), At("C", 4), At("B", 5)}));
-  EXPECT_EQ(MergeWins(stored, {At("C", 9), At("D", 1), At("E", 8)}),
-            (LevelPlaces{At("D", 1), At("A", 3), At("B", 5)}));
+  EXPECT_EQ(MergeWins(stored, {At("C", 9), At("D", 1), At("E", 4)}),  // the last into a full level
+            (LevelPlaces{At("D", 1), At("A", 3), At("E", 4)}));
   // A player's second win counts, and so does a time that ties another player's.
   EXPECT_EQ(MergeWins({At("A", 3), kNone, kNone}, {At("C", 4), At("C", 6)}),
             (LevelPlaces{At("A", 3), At("C", 4), At("C", 6)}));
