@@ -59,7 +59,6 @@ start() { # start EXE: its window, with the keyboard
   xdotool windowfocus --sync "$window"
 }
 box() { # box TITLE: the box's text, copied as Windows copies a box's; Return closes it
-  local id
   id=$(find_window "$1") && [ -n "$id" ] || fail "no box \"$1\""
   xdotool windowfocus --sync "$id" key ctrl+c sleep 0.5
   xclip -o -selection clipboard
@@ -79,9 +78,11 @@ frame() { # the green frame's corner: frame_x, frame_y
   read -r frame_x frame_y < <(convert "$work/shot.png" txt:- |
     awk -F'[,: ]+' '/#00FF00/ && (!n++ || $1 + $2 < x + y) {x = $1; y = $2} END {print x, y}')
 }
-cell() { # the active cell's picture after KEY
-  xdotool key "$1" sleep 0.3
-  import -window "$window" -crop "35x35+$((frame_x + 2))+$((frame_y + 2))" +repage ppm:- | md5sum
+cell() { # the active cell's picture after KEY, once two shots a moment apart agree
+  local grab="import -window $window -crop 35x35+$((frame_x + 2))+$((frame_y + 2)) +repage ppm:-" shot="" last=none
+  xdotool key "$1"
+  until [ "$shot" = "$last" ]; do last=$shot shot=$(sleep 0.3 && $grab | md5sum); done
+  echo "$shot"
 }
 
 start "$apps/novemo.exe"

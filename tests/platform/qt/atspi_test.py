@@ -62,8 +62,7 @@ def check(app):
     givens = {}
     for i, cell in enumerate(cells):
         pattern = r"Row %d, column %d, ([1-9], given|[1-9]|empty)$" % (i // 9 + 1, i % 9 + 1)
-        assert re.match(pattern, cell.name) and cell.getIndexInParent() == i, cell.name
-        assert cell.childCount == 0, cell.name
+        assert re.match(pattern, cell.name) and cell.getIndexInParent() == i and not cell.childCount, cell.name
         if cell.name.endswith("given"):
             givens[i] = cell.name.split(", ")[2]
     # The givens read as a puzzle: no digit twice in a row, column or square,
