@@ -26,11 +26,9 @@ served() { # "PORT PASSWORD" as a game prints them
     sleep 0.1
   done
 }
-setsid "$serve" "$game" >"$work/one" 2>&1 &
-one=$!
+setsid "$serve" "$game" >"$work/one" 2>&1 & one=$!
 read -r p1 pw1 < <(served "$work/one")
-setsid "$serve" "$game" >"$work/two" 2>&1 &
-two=$!
+setsid "$serve" "$game" >"$work/two" 2>&1 & two=$!
 read -r p2 pw2 < <(served "$work/two")
 [ -n "${pw1:-}" ] && [ -n "${pw2:-}" ] || fail "no port and password printed: $(cat "$work/one" "$work/two")"
 [ "$p1" != "$p2" ] && [ "$pw1" != "$pw2" ] || fail "both games print port $p1 or password $pw1"

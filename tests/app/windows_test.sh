@@ -53,8 +53,7 @@ done
 
 find_window() { timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 start() { # start EXE: its window, with the keyboard
-  "$wine" "$1" >/dev/null 2>&1 &
-  game=$!
+  "$wine" "$1" >/dev/null 2>&1 & game=$!
   window=$(find_window 'Novemo 1\.2') && [ -n "$window" ] || fail "no window for $1"
   xdotool windowfocus --sync "$window"
 }

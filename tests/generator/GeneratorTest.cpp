@@ -116,6 +116,9 @@ TEST_P(GoldenPuzzle, DrawForDrawTheSameSolutionGivensAndCounts) {
 INSTANTIATE_TEST_SUITE_P(Puzzles, GoldenPuzzle, ::testing::ValuesIn(kGolden),
                          [](const auto& info) { return "seed" + std::to_string(info.param.seed); });
 
+const char* const kGrid =
+    "259367481317498265468251379625839147934715628871624593192576834546983712783142956";
+
 Grid GridOf(std::string rows) {
   rows.resize(81, '.');
   Grid grid{};
@@ -129,8 +132,7 @@ Grid GridOf(std::string rows) {
 // stack flag is turned. Expected givens from an independent transcription.
 TEST(SwappablePairs, EveryCallOfTheTableGivesItsTargetTheExpectedCells) {
   Board board;
-  const Grid grid =
-      GridOf("259367481317498265468251379625839147934715628871624593192576834546983712783142956");
+  const Grid grid = GridOf(kGrid);
   for (int i = 0; i < 81; ++i) {
     board.state.DigitPos[(i / 27 * 3 + i % 9 / 3) * 9 + grid[static_cast<std::size_t>(i)]] =
         static_cast<std::int16_t>(i / 9 % 3 * 3 + i % 3 + 1);
@@ -142,7 +144,9 @@ TEST(SwappablePairs, EveryCallOfTheTableGivesItsTargetTheExpectedCells) {
               AddPosition(12345678, 9) == 912345678);
 }
 
-TEST(Solutions, NoneWhereGivensClash) {
+TEST(Solutions, NoneWhereGivensClashOneWhereTheFirstCellIsOpen) {
+  const SolutionCount open = CountSolutions(GridOf(std::string(".") + (kGrid + 1)), 2);
+  EXPECT_TRUE(open.count == 1 && open.first == GridOf(kGrid));
   EXPECT_EQ(CountSolutions(GridOf("55"), 2).count, 0);
 }
 
