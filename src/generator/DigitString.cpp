@@ -47,9 +47,7 @@ std::optional<std::int16_t> CodeToPos(std::int16_t code) {
 }
 
 std::int16_t DigitForDraw(std::int32_t n, double r) {
-  // r x 4 + 1 rounds to 5 for the largest draws below 1; the digit rule copes.
-  const int k = static_cast<int>(r * 4 + 1);
-  return DigitAt(n, k);
+  return DigitAt(n, DrawIndex(r));  // a k past the end takes the last digit
 }
 
 std::int16_t GetRandomDigit(std::int32_t n, RandomSource& random) {

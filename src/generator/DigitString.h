@@ -26,6 +26,10 @@ std::optional<std::int16_t> CodeToPos(std::int16_t code);
 // r x 4 + 1, the k-th digit or the last when n is shorter.
 std::int16_t GetRandomDigit(std::int32_t n, RandomSource& random);
 std::int16_t DigitForDraw(std::int32_t n, double r);  // the same, for a given draw
+// k for a draw r; r x 4 + 1 rounds to 5 for the largest draws below 1.
+constexpr int DrawIndex(double r) {
+  return static_cast<int>(r * 4 + 1);
+}
 
 // n without any occurrence of d, the other digits in their order; 0 when none remain.
 std::int32_t RemoveDigit(std::int32_t n, std::int16_t d);

@@ -92,8 +92,8 @@ void PuzzleGenerator::BuildSolution() {
     for (std::int16_t d = 1; d <= 9; ++d) {
       const double r = random_.Next();
       ++counters_.draws;
-      const std::int16_t w = kPools.pick[static_cast<std::size_t>(pool)]
-                                        [static_cast<std::size_t>(static_cast<int>(r * 4 + 1))];
+      const std::int16_t w =
+          kPools.pick[static_cast<std::size_t>(pool)][static_cast<std::size_t>(DrawIndex(r))];
       state_.DigitPos[d] = w;
       pool &= ~Bit(w);
       state_.PosPool = kPools.value[static_cast<std::size_t>(pool)];
@@ -131,8 +131,8 @@ bool PuzzleGenerator::BuildSquare(std::int16_t s) {
     for (;;) {
       const double r = random_.Next();
       ++counters_.draws;
-      const std::int16_t w = kPools.pick[static_cast<std::size_t>(candidates)]
-                                        [static_cast<std::size_t>(static_cast<int>(r * 4 + 1))];
+      const std::int16_t w =
+          kPools.pick[static_cast<std::size_t>(candidates)][static_cast<std::size_t>(DrawIndex(r))];
       if (clash & Bit(w)) {
         candidates &= ~Bit(w);
         state_.CandPool = kPools.value[static_cast<std::size_t>(candidates)];
