@@ -73,8 +73,7 @@ EOF
 [ "$(rfb "$p1" "$pw1")" = $'offered 2\nresult 0' ] || fail "the printed password is refused: $(rfb "$p1" "$pw1")"
 [ "$(rfb "$p1" "$pw2")" = $'offered 2\nresult 1' ] || fail "another password is accepted"
 
-timeout 30 "$serve" "$game" >"$work/three" 2>&1
-status=$?
+timeout 30 "$serve" "$game" >"$work/three" 2>&1; status=$?
 [ "$status" -eq 1 ] || fail "a game with no free port exited with $status"
 grep -q "no VNC port of $NOVEMO_VNC_PORTS is free" "$work/three" || fail "$(cat "$work/three")"
 echo "ports $p1 and $p2 on 127.0.0.1 only, each with its password; the display takes its cookie only"

@@ -68,10 +68,11 @@ TEST_F(Win, TheLastCorrectKeyWinsWithTheBoardHiddenAndTheClockStoppedFirst) {
   };
   memory.input.answers.push_back("Ann");
   Press(kDigit0 + Digit(open));
-  Press(kBackspace);                            // the game is over: keys do nothing
-  EXPECT_EQ(memory.messages.shown.size(), 2u);  // the win, then the table
-  EXPECT_TRUE(Stored("Time4") == "00:00:12" && form.lblTime.Caption == "00:12" &&
-              !form.Menu[MenuId::mnGiveup].Enabled && Text(open) == Shown(Digit(open)));
+  Press(kBackspace);  // the game is over: keys do nothing
+  // Two boxes: the win, then the table.
+  EXPECT_TRUE(memory.messages.shown.size() == 2 && Stored("Time4") == "00:00:12" &&
+              form.lblTime.Caption == "00:12" && !form.Menu[MenuId::mnGiveup].Enabled &&
+              Text(open) == Shown(Digit(open)));
   form.mnNew_Click();  // every square starts again, the last one too
   EXPECT_EQ(Text(LastCell(false)), "");
 }

@@ -97,6 +97,7 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
   EXPECT_TRUE(WaitFor([this] { return Key(Qt::Key_Left), form.State().ElapsedTime > 0; }, 300));
   memory.messages.answers.push_back(MsgAnswer::Yes);  // and stops with a game given up
   window.Action(MenuId::mnGiveup).trigger();
+  EXPECT_FALSE(window.Action(MenuId::mnGiveup).isEnabled());
   const double stopped = form.State().ElapsedTime;
   EXPECT_FALSE(WaitFor([&] { return form.State().ElapsedTime != stopped; }, 150));
 }
