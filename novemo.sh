@@ -67,16 +67,15 @@ wine_tests() {
   fi
 }
 
-# build DIR [CMAKE OPTIONS...]: configures when the options change (or CI asks),
-# then builds what changed.
+# build DIR [CMAKE OPTIONS...]: configures when the options change, then builds
+# what changed.
 build() {
   local dir=$1
   shift
-  local options="-DNOVEMO_WERROR=${NOVEMO_WERROR:-OFF} $*"
-  if [ ! -f "$dir/build.ninja" ] || [ -n "${NOVEMO_WERROR:-}" ] ||
-     [ "$(cat "$dir/novemo-options" 2>/dev/null)" != "$options" ]; then
-    cmake -S . -B "$dir" -G Ninja "-DNOVEMO_WERROR=${NOVEMO_WERROR:-OFF}" "$@" >/dev/null
-    echo "$options" >"$dir/novemo-options"
+  set -- "-DNOVEMO_WERROR=${NOVEMO_WERROR:-OFF}" "$@"
+  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/novemo-options" 2>/dev/null)" != "$*" ]; then
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    echo "$*" >"$dir/novemo-options"
   fi
   cmake --build "$dir"
 }

@@ -77,10 +77,10 @@ frame() { # the green frame's corner: frame_x, frame_y
   read -r frame_x frame_y < <(convert "$work/shot.png" txt:- |
     awk -F'[,: ]+' '/#00FF00/ && (!n++ || $1 + $2 < x + y) {x = $1; y = $2} END {print x, y}')
 }
-cell() { # the active cell's picture after KEY, once two shots a moment apart agree
-  local grab="import -window $window -crop 35x35+$((frame_x + 2))+$((frame_y + 2)) +repage ppm:-" shot="" last=none
+cell() { # the active cell's picture after KEY, once two shots a moment apart agree (6 s at most)
+  local grab="import -window $window -crop 35x35+$((frame_x + 2))+$((frame_y + 2)) +repage ppm:-" shot="" last
   xdotool key "$1"
-  until [ "$shot" = "$last" ]; do last=$shot shot=$(sleep 0.3 && $grab | md5sum); done
+  for _ in $(seq 20); do last=$shot shot=$(sleep 0.3 && $grab | md5sum) && [ "$shot" = "$last" ] && break; done
   echo "$shot"
 }
 
