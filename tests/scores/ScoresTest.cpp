@@ -1,6 +1,8 @@
 // The score table in the game: offered after a win, stored at once, shared by
 // several copies, and the store's failures told truthfully.
 
+#include <algorithm>
+
 #include "scores/TimeText.h"
 #include "support/Game.h"
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/qt/BoardAccessible.h"
 #include "platform/qt/BoardView.h"
