@@ -75,6 +75,7 @@ struct Golden {
   bool edges, difficult;
   const char *solution, *givens, *unique;  // NoPos; FixNoPos before and after the one-solution step
   long draws, gridDraws;                   // all draws; those of the solution grid
+  friend void PrintTo(const Golden& golden, std::ostream* out) { *out << "seed " << golden.seed; }
 };
 
 // Checked against an independent plain transcription of the arithmetic fed the
