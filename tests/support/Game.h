@@ -28,7 +28,7 @@ inline CellAt Cell(int t, int k) {
 inline Place At(const char* name, int seconds) {
   return Place{name, seconds / 86400.0};
 }
-inline const Place kNone{};
+inline const Place kNone{"None", 0};
 // A digit as a cell shows it: a space, then the digit.
 inline std::string Shown(int digit) {
   return {' ', static_cast<char>('0' + digit)};
