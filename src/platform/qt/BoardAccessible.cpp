@@ -56,10 +56,9 @@ class CellAccessible final : public QAccessibleInterface {
 
   QAccessible::State state() const override {
     QAccessible::State state;
-    const auto [t, k] = SquareAndCell(index_);
     const bool hidden = !board_->isVisible() || board_->OutOfView();
     state.focusable = true;
-    state.focused = !hidden && board_->hasFocus() && board_->Form().Tray(t).ActiveBox() == k;
+    state.focused = !hidden && board_->hasFocus() && board_->ActiveIndex() == index_;
     state.invisible = hidden;
     state.offscreen = hidden;
     return state;
@@ -85,6 +84,13 @@ class BoardAccessible final : public QAccessibleWidget {
     state.invisible = state.invisible || board_->OutOfView();
     state.offscreen = state.offscreen || board_->OutOfView();
     return state;
+  }
+  // Where the keys go, for a screen reader that asks rather than listens (UI
+  // Automation's focused element): the active cell, not the board.
+  QAccessibleInterface* focusChild() const override {
+    const int active = board_->ActiveIndex();
+    if (active < 0 || !board_->hasFocus() || board_->OutOfView()) return nullptr;
+    return child(active);
   }
   int childCount() const override { return 81; }
   QAccessibleInterface* child(int index) const override {

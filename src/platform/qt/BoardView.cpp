@@ -19,6 +19,11 @@ std::size_t CellIndex(std::int16_t t, std::int16_t k) {
   return static_cast<std::size_t>((t - 1) * 9 + (k - 1));
 }
 
+// Square t's cell k, counted row by row over the whole grid from 0.
+int GridIndex(std::int16_t t, std::int16_t k) {
+  return (3 * ((t - 1) / 3) + (k - 1) / 3) * 9 + 3 * ((t - 1) % 3) + (k - 1) % 3;
+}
+
 QPoint TrayOrigin(std::int16_t t) {
   return {TwipsToPixels(TrayLeft(t)), TwipsToPixels(TrayTop(t))};
 }
@@ -61,13 +66,17 @@ bool BoardView::OutOfView() const {
   return parentWidget() != nullptr && !parentWidget()->rect().intersects(geometry());
 }
 
+int BoardView::ActiveIndex() const {
+  for (std::int16_t t = 1; t <= 9; ++t) {
+    const std::int16_t k = form_.Tray(t).ActiveBox();
+    if (k >= 1 && k <= 9) return GridIndex(t, k);
+  }
+  return -1;
+}
+
 void BoardView::Sync() {
-  int active = -1;
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
-      // Cells are the board's accessible children row by row over the whole grid.
-      const int child = (3 * ((t - 1) / 3) + (k - 1) / 3) * 9 + 3 * ((t - 1) % 3) + (k - 1) % 3;
-      if (form_.Tray(t).ActiveBox() == k) active = child;
       CellLook look = LookOf(t, k);
       CellLook& painted = painted_[CellIndex(t, k)];
       if (look == painted) continue;
@@ -75,7 +84,7 @@ void BoardView::Sync() {
       update(FrameRect(t, k));
       if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
-        event.setChild(child);
+        event.setChild(GridIndex(t, k));
         QAccessible::updateAccessibility(&event);
       }
     }
@@ -88,6 +97,7 @@ void BoardView::Sync() {
     QAccessibleEvent event(this, outOfView_ ? QAccessible::ObjectHide : QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
   }
+  const int active = ActiveIndex();
   if (active != activeCell_ && active >= 0 && hasFocus() && !outOfView_) {
     QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(active);

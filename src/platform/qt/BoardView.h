@@ -25,6 +25,9 @@ class BoardView final : public QWidget {
   const frmMain& Form() const { return form_; }
   // Moved beyond the window's client area: the player sees none of its cells.
   bool OutOfView() const;
+  // The active cell as a grid index (row by row over the whole grid, as the
+  // board's accessible cells are numbered), or -1 when none is.
+  int ActiveIndex() const;
   // Cells painted by the last paint event: a key press repaints only what changed.
   int LastPaintCells() const { return lastPaintCells_; }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -123,6 +124,9 @@ TEST_F(RealWindow, KeysReachTheBoardWhichKeepsThemAndRepaintsOnlyWhatChanged) {
   QApplication::processEvents();
   EXPECT_EQ(Board().LastPaintCells(), 2);  // the old green frame and the new one
   EXPECT_TRUE(Green(9, 6));
+  // A screen reader that asks where the keys go hears of that cell.
+  const QAccessibleInterface* asked = QAccessible::queryAccessibleInterface(&window)->focusChild();
+  EXPECT_TRUE(asked && asked->text(QAccessible::Name).startsWith("Row 8, column 9, "));
   QLineEdit other(&window.Client());  // another control of the window takes the keyboard
   other.show();
   other.setFocus(Qt::MouseFocusReason);
