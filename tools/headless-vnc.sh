@@ -31,11 +31,13 @@ random() { # random CHARACTERS LENGTH
   echo "${s:0:$2}"
 }
 # The server takes every cookie in its file whatever display it names; the
-# clients' entry is added once the display is known.
+# clients' entry is added once the display is known. The cookie reaches xauth
+# on its standard input: a command line is visible to every user.
 export XAUTHORITY=$work/Xauthority
 cookie=$(random 0-9a-f 32)
 : >"$XAUTHORITY"
-xauth -q add :0 MIT-MAGIC-COOKIE-1 "$cookie"
+add_cookie() { printf 'add %s MIT-MAGIC-COOKIE-1 %s\n' "$1" "$cookie" | xauth -q source -; }
+add_cookie :0
 Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 800x600x24 -nolisten tcp \
   3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
@@ -44,7 +46,7 @@ until [ -s "$work/display" ]; do
   sleep 0.05
 done
 display=":$(cat "$work/display")"
-xauth -q add "$display" MIT-MAGIC-COOKIE-1 "$cookie"
+add_cookie "$display"
 
 # VNC's own authentication reads 8 characters. The password goes by a file:
 # a command line is visible to every user of the machine.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Two headless games each serve VNC on the loopback interface only, on the port
 # they print, behind the password they print; their X display takes only its
-# owner's cookie. A third, with no port left in the range, says so and exits 1.
+# owner's cookie, and no other user sees the cookie or a password on a command
+# line. A third, with no port left in the range, says so and exits 1.
 #   headless_test.sh SERVE_SCRIPT GAME
 set -u
 serve=$1
@@ -10,7 +11,8 @@ for tool in Xvfb x11vnc xauth xdpyinfo ss setsid python3 openssl; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
-trap 'kill -- -$one -$two 2>/dev/null; rm -rf "$work"' EXIT
+watcher=""
+trap 'kill -- -$one -$two $watcher 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "failed: $*"; exit 1; }
 
 # Two neighbouring ports nobody listens on.
@@ -26,6 +28,17 @@ served() { # "PORT PASSWORD" as a game prints them
     sleep 0.1
   done
 }
+if [ "$(id -u)" -eq 0 ]; then # user nobody notes every new command line while the games start
+  runuser -u nobody -- python3 -c 'import os
+seen = set()
+while True:
+    for p in os.listdir("/proc"):
+        try: line = open("/proc/%s/cmdline" % p, "rb").read()
+        except OSError: continue
+        if line not in seen: seen.add(line); print(line.replace(b"\0", b" ").decode("latin-1"), flush=True)' >"$work/seen" &
+  watcher=$!
+  until [ -s "$work/seen" ]; do sleep 0.05; done
+fi
 setsid "$serve" "$game" >"$work/one" 2>&1 & one=$!
 read -r p1 pw1 < <(served "$work/one")
 setsid "$serve" "$game" >"$work/two" 2>&1 & two=$!
@@ -46,7 +59,11 @@ display=$(sed -n 's/^DISPLAY=//p' <<<"$environ") cookies=$(sed -n 's/^XAUTHORITY
 DISPLAY=$display XAUTHORITY=$cookies xdpyinfo >/dev/null 2>&1 || fail "the owner cannot open $display"
 DISPLAY=$display XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1 && fail "$display opens without its cookie"
 [ "$(stat -c %a "$(dirname "$cookies")")" = 700 ] || fail "the cookie's folder is open to others"
-if [ "$(id -u)" -eq 0 ]; then
+if [ -n "$watcher" ]; then
+  kill "$watcher"
+  secret=$(xauth -f "$cookies" list | awk '{print $3; exit}')
+  [ -n "$secret" ] || fail "no cookie in $cookies"
+  grep -qF -e "$secret" -e "$pw1" -e "$pw2" "$work/seen" && fail "another user saw a secret: $(grep -F -e "$secret" -e "$pw1" -e "$pw2" "$work/seen")"
   runuser -u nobody -- env DISPLAY="$display" XAUTHORITY="$cookies" xdpyinfo >/dev/null 2>&1 &&
     fail "user nobody opens $display"
 else
