@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs Novemo on Debian 12 (as root, or a user with sudo).
+# Sets up, builds and runs Novemo on Debian 12 or 13 (as root, or a user with sudo).
 #   ./novemo.sh run       installs what is missing, builds, starts the game
 #   ./novemo.sh test      installs what is missing, builds, runs every test
 #   ./novemo.sh sanitize  the tests again with AddressSanitizer (leaks too) and UBSan
@@ -9,6 +9,10 @@
 #                         a Release build, or one with Clang, and its tests
 #   ./novemo.sh windows   the game and its tests cross-built for Windows (Qt for Windows
 #                         built once into ~/.cache/novemo), checked under Wine
+#   ./novemo.sh debian13 COMMAND...
+#                         any of these in a Debian 13 root made once into ~/.cache/novemo
+#   ./novemo.sh uia DIR   a screen reader's view of the Windows game through UI Automation
+#                         (Wine 10 or later: ./novemo.sh debian13 uia /windows)
 # Each step is skipped when it has nothing to do, so a second run is quick.
 # NOVEMO_WERROR=ON makes compiler warnings errors (CI sets it).
 set -euo pipefail
@@ -23,7 +27,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 # source to build for Windows), Wine, and what the checks of the real window use.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
                   dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
-                  nsis xvfb xauth xdotool x11-utils xclip imagemagick)
+                  nsis xvfb xauth xdotool x11-utils xclip imagemagick libwine-dev)
 
 # Installs those of the given packages (default: the build's) that are missing.
 install_missing() {
@@ -168,13 +172,40 @@ case "${1:-}" in
       tests/app/windows_test.sh build-windows data/windows/novemo.nsi
     "${wine%64}server" -k 2>/dev/null || wineserver -k 2>/dev/null || true
     ;;
+  debian13)
+    # The same commands on Debian 13 (trixie), in a root of its own made once
+    # into the cache, on a copy of this tree: ./novemo.sh debian13 test. The
+    # Windows programs built here go along, for ./novemo.sh debian13 uia /windows.
+    install_missing debootstrap rsync
+    root=$(tools/debian-root.sh --path)
+    mkdir -p "$root/windows"
+    for exe in build-windows/src/novemo.exe build-windows/tests/novemo_uia_test.exe; do
+      [ ! -f "$exe" ] || cp "$exe" "$root/windows/"
+    done
+    shift
+    exec tools/debian-root.sh ./novemo.sh "$@"
+    ;;
+  uia)
+    # What a Windows screen reader reads of the game through UI Automation, in
+    # a fresh Wine user on a private X server; needs Wine 10 or later (Debian
+    # 13): ./novemo.sh uia DIR, DIR holding novemo.exe and novemo_uia_test.exe.
+    install_missing wine wine64 xvfb xauth
+    dir=$(cd "${2:?usage: ./novemo.sh uia DIR}" && pwd)
+    WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+    trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+    echo "novemo: UI Automation under $(wine --version)"
+    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c \
+      'wine wineboot --init >/dev/null 2>&1 && timeout 180 wine "$1/novemo_uia_test.exe" "Z:$2"' \
+      sh "$dir" "$(tr / '\\' <<<"$dir/novemo.exe")"
+    ;;
   packages)
     # For the scripts in bench/: ./novemo.sh packages NAME...
     shift
     install_missing "$@"
     ;;
   *)
-    echo "usage: ./novemo.sh run|test|sanitize|package|check release|clang|windows" >&2
+    echo "usage: ./novemo.sh run|test|sanitize|package|check release|clang|windows|debian13 COMMAND|uia DIR" >&2
     exit 2
     ;;
 esac
