@@ -63,7 +63,7 @@ if [ -n "$watcher" ]; then
   kill "$watcher"
   secret=$(xauth -f "$cookies" list | awk '{print $3; exit}')
   [ -n "$secret" ] || fail "no cookie in $cookies"
-  grep -qF -e "$secret" -e "$pw1" -e "$pw2" "$work/seen" && fail "another user saw a secret: $(grep -F -e "$secret" -e "$pw1" -e "$pw2" "$work/seen")"
+  leaked=$(grep -F -e "$secret" -e "$pw1" -e "$pw2" "$work/seen") && fail "another user saw a secret: $leaked"
   runuser -u nobody -- env DISPLAY="$display" XAUTHORITY="$cookies" xdpyinfo >/dev/null 2>&1 &&
     fail "user nobody opens $display"
 else
