@@ -16,14 +16,36 @@ done
 # Cookie, password and logs live in a folder only this user can read (mktemp: 0700).
 umask 077
 work=$(mktemp -d)
-pids=()
+pids=() game=""
+alive() { # alive PID...: whether any of them still runs
+  local pid
+  for pid; do kill -0 "$pid" 2>/dev/null && return 0; done
+  return 1
+}
+stop() { # stop GRACE PID...: asks them to end, and makes them after GRACE seconds
+  local grace=$1 tenths
+  shift
+  kill -TERM "$@" 2>/dev/null || true
+  for ((tenths = grace * 10; tenths > 0; tenths--)); do
+    alive "$@" || return 0
+    sleep 0.1
+  done
+  kill -KILL "$@" 2>/dev/null || true
+}
+# Whatever ends the run (Ctrl-C, a hang-up, kill, the game exiting or
+# crashing), nothing stays behind: the game first, with time to store what
+# it keeps, then the servers it drew on, which may hang on a signal.
 cleanup() {
-  [ ${#pids[@]} -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
+  trap '' INT TERM HUP
+  [ -z "$game" ] || stop 10 "$game"
+  [ ${#pids[@]} -eq 0 ] || stop 3 "${pids[@]}"
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 143' TERM INT HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 
 random() { # random CHARACTERS LENGTH
   local s=""
@@ -76,5 +98,4 @@ fi
 echo "novemo: no display found; connect a VNC viewer to localhost:$port, password: $password"
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$@" &
 game=$!
-pids+=("$game")
 wait "$game"

@@ -6,6 +6,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/SessionPlatform.h"
+#include "platform/qt/SystemEnd.h"
 
 int main(int argc, char* argv[]) {
   const std::string_view platform = novemo::QtPlatformFor(novemo::ThisSession());
@@ -29,7 +30,15 @@ int main(int argc, char* argv[]) {
   window.HostBoxes(host);
 
   form.Form_Load();
+  // Before the game has loaded there is nothing of it to store.
+  novemo::UnloadWhenTheSystemEnds([&] {
+    host.ending = true;
+    form.Form_Unload();
+  });
   window.Sync();
   window.show();
+  // The keyboard comes to the new game, also where no window manager hands
+  // it out (a private display served over VNC).
+  window.activateWindow();
   return QApplication::exec();
 }

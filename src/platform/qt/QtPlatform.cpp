@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace novemo {
 
@@ -14,6 +15,10 @@ QString DisplayText(std::string_view text) {
 
 MsgAnswer QtMessages::Show(std::string_view text, std::string_view title, MsgIcon icon,
                            MsgButtons buttons) {
+  if (host_.ending) {
+    std::fprintf(stderr, "novemo: %s\n", DisplayText(text).toLocal8Bit().constData());
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+  }
   host_.Prepare();
   QMessageBox box(host_.parent);
   box.setWindowTitle(title.empty() ? QApplication::applicationName() : DisplayText(title));
@@ -45,6 +50,7 @@ MsgAnswer QtMessages::Show(std::string_view text, std::string_view title, MsgIco
 }
 
 std::string QtInput::Ask(std::string_view prompt, std::string_view title) {
+  if (host_.ending) return {};
   host_.Prepare();
   bool ok = false;
   const QString typed = QInputDialog::getText(host_.parent, DisplayText(title), DisplayText(prompt),

@@ -13,9 +13,12 @@ namespace novemo {
 
 // Modal boxes share one parent window and a hook that brings the window up
 // to date before a box opens, so the player sees what the game has set.
-// After a box closes the hook gives the keyboard back to the board.
+// After a box closes the hook gives the keyboard back to the board. Once the
+// system is ending the game nobody is there to answer: no box opens, and what
+// it would say goes to the standard error.
 struct ModalHost {
   QPointer<QWidget> parent;
+  bool ending = false;
   std::function<void()> beforeModal;
   std::function<void()> afterModal;
   void Prepare() const {

@@ -1,5 +1,6 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QVariant>
 #include <optional>
 #include <utility>
@@ -44,6 +46,22 @@ class PrivateCopy {
  private:
   QTemporaryDir folder_;
 };
+
+// Replaces the file with `bytes`; the reason when it cannot. On Windows a
+// file cannot be replaced while another program has it open without sharing
+// its deletion (an antivirus scan, the search indexer, another copy reading
+// it), so a failed replace is tried again for a while.
+QString Replace(const QString& path, const QByteArray& bytes) {
+  const QDeadlineTimer patience(5000);
+  for (;;) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+      return {};
+    if (file.error() != QFileDevice::RenameError || patience.hasExpired())
+      return file.errorString();
+    QThread::msleep(50);
+  }
+}
 
 }  // namespace
 
@@ -204,14 +222,12 @@ SettingsStore::Report QtSettingsStore::Commit() {
         copied = settings.status() == QSettings::NoError;
       }
       QFile made(copy.Path());
-      QSaveFile file(store.path);
       if (!copied || !made.open(QIODevice::ReadOnly)) {
         report = {false, report.location, "no private copy of it can be written", {}};
       } else if (!QDir().mkpath(QFileInfo(store.path).absolutePath())) {
         report = {false, report.location, "its folder cannot be created", {}};
-      } else if (!file.open(QIODevice::WriteOnly) || file.write(made.readAll()) < 0 ||
-                 !file.commit()) {
-        report = {false, report.location, file.errorString().toStdString(), {}};
+      } else if (const QString error = Replace(store.path, made.readAll()); !error.isEmpty()) {
+        report = {false, report.location, error.toStdString(), {}};
       }
       // Whatever happened, the store now says what it holds; it must hold
       // what was written.
