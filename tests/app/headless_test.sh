@@ -1,33 +1,63 @@
 #!/usr/bin/env bash
-# Two headless games each serve VNC on the loopback interface only, on the port
-# they print, behind the password they print; their X display takes only its
-# owner's cookie, and no other user sees the cookie or a password on a command
-# line. A third, with no port left in the range, says so and exits 1.
+# The headless game as its player and the machine's other users meet it. Two
+# games serve VNC on the loopback interface only, each on the port and behind
+# the password it prints; their displays take only their owner's cookie, and
+# no other user sees the cookie or a password on a command line. A third, with
+# no port left, says so and exits 1. A TigerVNC viewer with the printed
+# password plays at once, wherever its pointer is; with another password, or
+# none, it is refused. Ended by a signal after a level change and a win that
+# the store's lock kept out, the game stores both. Twenty-one runs ended every
+# way (Ctrl-C, hang-up, kill, the game exiting or crashing, a helper hanging)
+# leave no process, port or folder behind within seconds.
 #   headless_test.sh SERVE_SCRIPT GAME
 set -u
 serve=$1
 game=$2
-for tool in Xvfb x11vnc xauth xdpyinfo ss setsid python3 openssl; do
+for tool in Xvfb x11vnc xauth xdpyinfo ss setsid python3 openssl xdotool import xtigervncviewer; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
-watcher=""
-trap 'kill -- -$one -$two $watcher 2>/dev/null; rm -rf "$work"' EXIT
+mkdir "$work/viewer" && mkdir -m 700 "$work/runtime"
+watcher="" run="" viewers="" holder=""
+trap 'kill $watcher $viewers $holder 2>/dev/null; kill -KILL -- -$run 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "failed: $*"; exit 1; }
 
-# Two neighbouring ports nobody listens on.
+# Two neighbouring ports nobody listens on; the runs' secret folders where they can be counted.
 for ((a = 5950; a < 5999; a++)); do
   [ -z "$(ss -ltnH "( sport = :$a or sport = :$((a + 1)) )")" ] && break
 done
-export NOVEMO_VNC_PORTS="$a-$((a + 1))" XDG_CONFIG_HOME=$work
+export NOVEMO_VNC_PORTS="$a-$((a + 1))" XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/runtime
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XAUTHORITY
+store=$work/Novemo/Novemo.conf
 
-served() { # "PORT PASSWORD" as a game prints them
+start() { # start NAME: a run in a session of its own, as from a terminal: $run, $port, $pw, $pid
+  export TMPDIR=$work/tmp/$1
+  mkdir -p "$TMPDIR"
+  setsid "$serve" "$game" >"$work/$1" 2>&1 &
+  run=$! port="" pw="" pid=""
   for _ in $(seq 200); do
-    sed -n 's/.*localhost:\([0-9]*\), password: \([A-Za-z0-9]*\)$/\1 \2/p' "$1" | grep . && return
+    read -r port pw < <(sed -n 's/.*localhost:\([0-9]*\), password: \([A-Za-z0-9]*\)$/\1 \2/p' "$work/$1")
+    pid=$(pgrep -P "$run" -x "$(basename "$game")")
+    [ -n "$pw" ] && [ -n "$pid" ] && return
     sleep 0.1
   done
+  fail "no port and password printed: $(cat "$work/$1")"
 }
+x() { # a command on the game's own display, with its cookie
+  DISPLAY=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^DISPLAY=//p') \
+    XAUTHORITY=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^XAUTHORITY=//p') "$@"
+}
+ended() { # ended WHAT [RUN PORT FOLDER]: the run is over in seconds, and nothing of it is left
+  local run=${2:-$run} port=${3:-$port} folder=${4:-$TMPDIR}
+  for _ in $(seq 150); do kill -0 "$run" 2>/dev/null || break; sleep 0.1; done
+  ! kill -0 "$run" 2>/dev/null || fail "$1: still running after 15 s"
+  # What still runs of it (a zombie is gone but for its parent's look).
+  left=$(ps -e -o pgid=,stat=,args= | awk -v run="$run" '$1 == run && $2 !~ /^Z/')
+  [ -z "$left" ] || fail "$1: left $left"
+  [ -z "$(ss -ltnH "sport = :$port")" ] || fail "$1: port $port is still bound"
+  [ -z "$(ls -A "$folder")" ] || fail "$1: left $(ls "$folder")"
+}
+
 if [ "$(id -u)" -eq 0 ]; then # user nobody notes every new command line while the games start
   runuser -u nobody -- python3 -c 'import os
 seen = set()
@@ -39,58 +69,101 @@ while True:
   watcher=$!
   until [ -s "$work/seen" ]; do sleep 0.05; done
 fi
-setsid "$serve" "$game" >"$work/one" 2>&1 & one=$!
-read -r p1 pw1 < <(served "$work/one")
-setsid "$serve" "$game" >"$work/two" 2>&1 & two=$!
-read -r p2 pw2 < <(served "$work/two")
-[ -n "${pw1:-}" ] && [ -n "${pw2:-}" ] || fail "no port and password printed: $(cat "$work/one" "$work/two")"
+start one && one=$run p1=$port pw1=$pw
+start two && p2=$port pw2=$pw
 [ "$p1" != "$p2" ] && [ "$pw1" != "$pw2" ] || fail "both games print port $p1 or password $pw1"
 for p in "$p1" "$p2"; do
   listeners=$(ss -ltnH "sport = :$p" | awk '{print $4}')
   [ "$listeners" = "127.0.0.1:$p" ] || fail "port $p is served on: ${listeners:-nothing}"
 done
-
 # The game's display opens with its cookie only: not without, not as another user.
-for _ in $(seq 50); do
-  environ=$(pgrep -P "$one" -f "$game" | xargs -I{} cat /proc/{}/environ 2>/dev/null | tr '\0' '\n')
-  grep -q '^DISPLAY=' <<<"$environ" && break || sleep 0.1
-done
-display=$(sed -n 's/^DISPLAY=//p' <<<"$environ") cookies=$(sed -n 's/^XAUTHORITY=//p' <<<"$environ")
-DISPLAY=$display XAUTHORITY=$cookies xdpyinfo >/dev/null 2>&1 || fail "the owner cannot open $display"
-DISPLAY=$display XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1 && fail "$display opens without its cookie"
+cookies=$(x printenv XAUTHORITY)
+x xdpyinfo >/dev/null 2>&1 || fail "the owner cannot open the display"
+DISPLAY=$(x printenv DISPLAY) XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1 && fail "the display opens without its cookie"
 [ "$(stat -c %a "$(dirname "$cookies")")" = 700 ] || fail "the cookie's folder is open to others"
 if [ -n "$watcher" ]; then
   kill "$watcher"
   secret=$(xauth -f "$cookies" list | awk '{print $3; exit}')
   [ -n "$secret" ] || fail "no cookie in $cookies"
   leaked=$(grep -F -e "$secret" -e "$pw1" -e "$pw2" "$work/seen") && fail "another user saw a secret: $leaked"
-  runuser -u nobody -- env DISPLAY="$display" XAUTHORITY="$cookies" xdpyinfo >/dev/null 2>&1 &&
-    fail "user nobody opens $display"
-else
-  echo "another user's attempt not tried: that needs root"
+  x runuser -u nobody -- xdpyinfo >/dev/null 2>&1 && fail "user nobody opens the display"
 fi
+timeout 30 "$serve" "$game" >"$work/three" 2>&1
+[ $? -eq 1 ] && grep -q "no VNC port of $NOVEMO_VNC_PORTS is free" "$work/three" || fail "a third game: $(cat "$work/three")"
+kill -TERM -- "-$one"
+ended "the first game" "$one" "$p1" "$work/tmp/one"
 
-# RFB 3.8: the server offers VNC authentication (2) and never none (1); the
-# DES response to its challenge is keyed by the password's bits reversed.
-rfb() { # rfb PORT PASSWORD: "offered TYPES" then "result R" (0 accepted)
-  python3 - "$@" <<'EOF'
-import socket, subprocess, sys
-s = socket.create_connection(("127.0.0.1", int(sys.argv[1])), timeout=10)
-take = lambda n: s.recv(n, socket.MSG_WAITALL)
-take(12)
-s.sendall(b"RFB 003.008\n")
-print("offered", *take(take(1)[0]))
-s.sendall(b"\x02")
-key = bytes(int(f"{b:08b}"[::-1], 2) for b in sys.argv[2].encode()[:8].ljust(8, b"\0"))
-des = ["openssl", "enc", "-des-ecb", "-nopad", "-K", key.hex(), "-provider", "legacy", "-provider", "default"]
-s.sendall(subprocess.run(des, input=take(16), capture_output=True, check=True).stdout)
-print("result", int.from_bytes(take(4), "big"))
-EOF
+# The viewer, on a display of its own, with a password file of VNC's format:
+# the password's eight bytes under DES with VNC's fixed key.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/viewer/display" 2>/dev/null &
+viewers=$!
+until [ -s "$work/viewer/display" ]; do sleep 0.05; done
+view() { # view PASSWORD [OPTIONS...]: a viewer of the second game
+  python3 -c 'import sys; sys.stdout.buffer.write(sys.argv[1].encode()[:8].ljust(8, b"\0"))' "$1" |
+    openssl enc -des-ecb -nopad -K e84ad660c4721ae0 -provider legacy -provider default >"$work/viewer/$1"
+  DISPLAY=:$(cat "$work/viewer/display") xtigervncviewer -AlertOnFatalError=0 -passwd "$work/viewer/$1" \
+    "${@:2}" "localhost:$p2" >"$work/viewer/log" 2>&1
 }
-[ "$(rfb "$p1" "$pw1")" = $'offered 2\nresult 0' ] || fail "the printed password is refused: $(rfb "$p1" "$pw1")"
-[ "$(rfb "$p1" "$pw2")" = $'offered 2\nresult 1' ] || fail "another password is accepted"
+for wrong in "$pw1" "$pw2 -SecurityTypes=None"; do
+  timeout 20 view $wrong && fail "the viewer got in with $wrong"
+done
+view "$pw2" & viewers+=" $!"
+DISPLAY=:$(cat "$work/viewer/display") timeout 20 xdotool search --sync --name TigerVNC windowfocus --sync ||
+  fail "the viewer does not show the game: $(cat "$work/viewer/log")"
+frame() { # the green frame's corner and the active cell's picture, as the game's display shows them
+  sleep 1
+  x import -window root "$work/shot.png"
+  read -r fx fy < <(convert "$work/shot.png" txt:- |
+    awk -F'[,: ]+' '/#00FF00/ && (!n++ || $1 + $2 < x + y) {x = $1; y = $2} END {print x, y}')
+  cell=$(convert "$work/shot.png" -crop "35x35+$((fx + 2))+$((fy + 2))" ppm:- | md5sum)
+}
+press() { DISPLAY=:$(cat "$work/viewer/display") xdotool key "$@"; }
+frame
+from="$fx $fy"
+# From the centre along its row and on, snaking, until a digit shows in an open cell.
+for key in Right Right Right Right Down $(printf 'Left %.0s' {1..8}) Down $(printf 'Right %.0s' {1..8}); do
+  press "$key" && frame && last=$cell
+  press 7 && frame
+  [ "$cell" != "$last" ] && break
+done
+[ "$fx $fy" != "$from" ] && [ "$cell" != "$last" ] ||
+  fail "the viewer's keys did not move the frame and enter a digit"
+kill -INT -- "-$run" && ended "Ctrl-C"
 
-timeout 30 "$serve" "$game" >"$work/three" 2>&1; status=$?
-[ "$status" -eq 1 ] || fail "a game with no free port exited with $status"
-grep -q "no VNC port of $NOVEMO_VNC_PORTS is free" "$work/three" || fail "$(cat "$work/three")"
-echo "ports $p1 and $p2 on 127.0.0.1 only, each with its password; the display takes its cookie only"
+# Ended by a signal while another copy holds the store's lock: the level and the place are stored.
+for signal in TERM HUP; do
+  start "$signal"
+  window=$(x timeout 20 xdotool search --sync --onlyvisible --name '^Novemo 1\.2$' | head -n 1)
+  x xdotool mousemove --window "$window" 20 10 click 1 sleep 0.5 key Right Down Return
+  mkdir -p "$work/Novemo"
+  sleep 300 & holder=$! # a lock of the form Qt writes, held by a live process
+  printf '%s\nsleep\n\n' "$holder" >"$store.game.lock"
+  x xdotool key ctrl+q Left
+  for box in Result Name Novemo; do # the win, the name, and the place not saved
+    x timeout 20 xdotool search --sync --onlyvisible --name "^$box\$" >/dev/null || fail "no box $box"
+    [ "$box" = Name ] && x xdotool type Ann
+    [ "$box" = Novemo ] || x xdotool key Return
+  done
+  grep -q Ann "$store" 2>/dev/null && fail "stored while the lock was held: $(cat "$store" "$store.game.lock")"
+  kill "$holder"
+  [ "$signal" = TERM ] && kill -TERM "$pid" || kill -HUP -- "-$run"
+  ended "SIG$signal"
+  grep -q '^Level=True' "$store" && grep -q '^Player1=Ann' "$store" || fail "SIG$signal: $(cat "$store")"
+  rm -f "$store"
+done
+
+# Every other way a run ends, in turn.
+for i in $(seq 17); do
+  start cycle
+  case $((i % 6)) in
+    0) kill -INT -- "-$run" ;;  # Ctrl-C
+    1) kill -HUP -- "-$run" ;;  # the terminal closed
+    2) kill -TERM "$run" ;;
+    3) kill -TERM "$pid" ;;     # the game exits
+    4) kill -SEGV "$pid" ;;     # or crashes
+    5) kill -STOP "$(pgrep -g "$run" -x x11vnc)" && kill -TERM -- "-$run" ;; # a helper hangs
+  esac
+  ended "run $i, way $((i % 6))"
+done
+echo "ports $p1 and $p2 on 127.0.0.1 only, each with its password; the display takes its cookie only;" \
+  "the viewer plays at once; a signal stores the level and the place; 20 runs end clean"
