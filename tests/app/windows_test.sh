@@ -39,6 +39,12 @@ wrestool -x -t 14 "$build/src/novemo.exe" >"$work/icon.ico" &&
   [ "$(icotool -l "$work/icon.ico" | grep -oE 'width=(16|32) ' | sort -u | wc -l)" = 2 ] || fail "no icon"
 wrestool -x --raw -t 16 "$build/src/novemo.exe" | tr -d '\0' |
   grep -qa 'ProductNameNovemo.*ProductVersion1\.2' || fail "no version resource"
+for exe in "$build"/src/*.exe; do # Windows 10 and 11, sharp on every monitor, long paths, no elevation
+  manifest=$(wrestool -x --raw -t 24 "$exe" | tr -d '\r\n')
+  for want in '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' '>PerMonitorV2<' '>true</longPathAware>' 'level="asInvoker"'; do
+    grep -qF "$want" <<<"$manifest" || fail "$exe's manifest lacks $want"
+  done
+done
 
 "$wine" "$setup" /S || fail "the silent install failed"
 for file in novemo.exe novemo-generate.exe COPYING.txt README.txt uninstall.exe; do
@@ -62,6 +68,7 @@ box() { # box TITLE: the box's text, copied as Windows copies a box's; Return cl
   xdotool windowfocus --sync "$id" key ctrl+c sleep 0.5
   xclip -o -selection clipboard
   xdotool key Return
+  for _ in $(seq 50); do xdotool search --onlyvisible --name "^$1\$" >/dev/null || break; sleep 0.1; done
 }
 menu() { # menu UPS: the File item that many up from its foot (1: Exit, 2: Scores)
   xdotool mousemove --window "$window" 20 $((bar / 2)) click 1 sleep 0.5
@@ -85,6 +92,12 @@ cell() { # the active cell's picture after KEY, once two shots a moment apart ag
 }
 
 start "$apps/novemo.exe"
+# Windows replaces and deletes no running program: setup and removal refuse, changing nothing.
+"$wine" "$setup" /S
+[ $? = 32 ] && "$wine" reg query "$key\\Novemo" /v DisplayVersion | grep -q 'REG_SZ    1\.2' ||
+  fail "a setup over the running game did not refuse"
+"$wine" "$apps/uninstall.exe" /S "_?=C:\\users\\$(whoami)\\AppData\\Local\\Programs\\Novemo"
+[ $? = 32 ] && [ -f "$apps/novemo.exe" ] && [ -f "$shortcut" ] || fail "a removal under the running game did not refuse"
 xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x[0-9a-f]*, 0x24,' ||
   fail "not a close box only: $(xprop -id "$window" _MOTIF_WM_HINTS)"
 [ "$(xprop -id "$window" _NET_WM_ICON | grep -c 'Icon (\(16 x 16\|32 x 32\))')" = 2 ] || fail "no window icon"
@@ -113,15 +126,28 @@ grep -q '^Player4=Wendy' "$store" || fail "not stored in $store"
 start "$apps/novemo.exe"
 menu 2
 box Novemo | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in a second run's table"
-quit
+# Level > Difficult, then the session ends (logoff, shutdown): stored as at exit.
+xdotool mousemove --window "$window" 20 $((bar / 2)) click 1 sleep 0.5 key Right Down Return
+sleep 0.5
+"$wine" wineboot --end-session
+timeout 10 tail --pid="$game" -f /dev/null || fail "the session's end did not end the game"
+grep -q '^Level=True' "$store" && grep -q '^Player4=Wendy' "$store" || fail "not stored at the session's end: $(cat "$store")"
 
-# A newer version installs over this one: one copy, one entry, the new version.
+# A newer version: never into a folder of other files; moved by /D, the old copy gone with its
+# entry, so one copy, one entry, the new version.
 stage=$(ls -d "$build"/dist/novemo-*)
 makensis -V1 -DVERSION=9.9 -DPUBLISHER=Test -DSTAGE="$stage" -DICON="$build/novemo.ico" \
-  -DOUTFILE="$work/newer.exe" "$2" && "$wine" "$work/newer.exe" /S || fail "no upgrade"
+  -DOUTFILE="$work/newer.exe" "$2" || fail "no newer setup"
+mkdir "$WINEPREFIX/drive_c/Stuff" && echo mine >"$WINEPREFIX/drive_c/Stuff/README.txt"
+"$wine" "$work/newer.exe" /S '/D=C:\Stuff'
+[ $? = 80 ] && [ "$(cat "$WINEPREFIX/drive_c/Stuff/"*)" = mine ] || fail "installed among other files"
+"$wine" "$work/newer.exe" /S '/D=C:\Games\Novemo' || fail "no upgrade"
+apps=$WINEPREFIX/drive_c/Games/Novemo
 [ "$("$wine" reg query "$key" | grep -c 'Novemo')" = 1 ] || fail "two uninstall entries"
-"$wine" reg query "$key\\Novemo" /v DisplayVersion | grep -q 'REG_SZ    9\.9' || fail "still 1.2"
-[ "$(find "$WINEPREFIX/drive_c" -name novemo.exe | wc -l)" = 1 ] || fail "two copies installed"
+"$wine" reg query "$key\\Novemo" | grep -q 'DisplayVersion    REG_SZ    9\.9' || fail "still 1.2"
+"$wine" reg query "$key\\Novemo" | grep -q 'InstallLocation    REG_SZ    C:\\Games\\Novemo' || fail "not moved"
+[ "$(find "$WINEPREFIX/drive_c" -name novemo.exe)" = "$apps/novemo.exe" ] && [ -f "$shortcut" ] ||
+  fail "not one copy, in the folder chosen, with its shortcut"
 
 # The uninstaller runs on from a copy of itself: its work is waited for.
 "$wine" "$apps/uninstall.exe" /S

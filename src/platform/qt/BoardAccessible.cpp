@@ -58,7 +58,7 @@ class CellAccessible final : public QAccessibleInterface {
     QAccessible::State state;
     const bool hidden = !board_->isVisible() || board_->OutOfView();
     state.focusable = true;
-    state.focused = !hidden && board_->hasFocus() && board_->ActiveIndex() == index_;
+    state.focused = parent()->focusChild() == this;
     state.invisible = hidden;
     state.offscreen = hidden;
     return state;
@@ -85,8 +85,9 @@ class BoardAccessible final : public QAccessibleWidget {
     state.offscreen = state.offscreen || board_->OutOfView();
     return state;
   }
-  // Where the keys go, for a screen reader that asks rather than listens (UI
-  // Automation's focused element): the active cell, not the board.
+  // Where the keys go: the active cell, not the board. Screen readers that ask
+  // (UI Automation's focused element), a cell's focused state and the focus
+  // events that the board sends all take it from here.
   QAccessibleInterface* focusChild() const override {
     const int active = board_->ActiveIndex();
     if (active < 0 || !board_->hasFocus() || board_->OutOfView()) return nullptr;

@@ -97,13 +97,14 @@ void BoardView::Sync() {
     QAccessibleEvent event(this, outOfView_ ? QAccessible::ObjectHide : QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
   }
-  const int active = ActiveIndex();
-  if (active != activeCell_ && active >= 0 && hasFocus() && !outOfView_) {
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this);
+  const int focused = board->indexOfChild(board->focusChild());
+  if (focused != focusedCell_ && focused >= 0) {
     QAccessibleEvent event(this, QAccessible::Focus);
-    event.setChild(active);
+    event.setChild(focused);
     QAccessible::updateAccessibility(&event);
   }
-  activeCell_ = active;
+  focusedCell_ = focused;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {

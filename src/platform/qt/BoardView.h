@@ -59,7 +59,7 @@ class BoardView final : public QWidget {
   frmMain& form_;
   QFont digitFont_;
   std::array<CellLook, 81> painted_{};
-  int activeCell_ = -1;  // grid index, as last told to assistive technology
+  int focusedCell_ = -1;  // grid index, as last told to assistive technology
   bool outOfView_ = false;
   int lastPaintCells_ = 0;
   std::int16_t pressedTray_ = 0;

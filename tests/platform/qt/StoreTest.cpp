@@ -20,6 +20,11 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <thread>
+#endif
 
 namespace novemo {
 namespace {
@@ -128,6 +133,33 @@ TEST(StoreLock, AWinWaitsForAnotherCopysLockAndWritesNothingMeanwhile) {
   game.form.Form_Unload();
   EXPECT_TRUE(Layout(path).contains("|Player4=Ann|Player5=Old|"));
 }
+
+#ifdef Q_OS_WIN
+// Windows replaces no file that another program has open without sharing its
+// deletion (a scan, the indexer, another copy reading it): a win waits that
+// out, and its place is stored, with nothing reported.
+TEST(StoreLock, AWinWaitsOutAnotherProgramReadingTheStore) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
+  Put(path, "[Scores]\n");
+  const HANDLE held =
+      CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread release([held] {
+    Sleep(1000);
+    CloseHandle(held);
+  });
+  QtSettingsStore store(folder.path());
+  testing::Game game(1, store);
+  game.Load();
+  game.Ticks(5);
+  game.Win("Ann");
+  release.join();
+  EXPECT_FALSE(Told(game, "could not save"));
+  EXPECT_TRUE(Layout(path).startsWith("Player4=Ann|"));
+}
+#endif
 
 // A copy of the game in a process of its own (StoreHelper) on the store in `config`.
 struct Copy {

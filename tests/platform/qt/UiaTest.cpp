@@ -1,8 +1,8 @@
 // What a Windows screen reader finds of the game through UI Automation, as
 // Narrator and NVDA ask for it: the window, the board's 81 cells by name, the
-// focus and its events following the green frame, a digit typed, and the
-// cells out of view once the player gives up. Keys are typed with SendInput
-// into the game, once its window is in front.
+// keyboard focus and its events following the green frame, a digit typed, and
+// the cells out of view once the player gives up. Keys are typed with
+// SendInput into the game, once its window is in front.
 //   novemo_uia_test.exe NOVEMO_EXE
 
 #include <initguid.h>
@@ -34,26 +34,26 @@ bool Within(const std::function<bool()>& done) {  // polls for up to five second
     if (done()) return true;
   return false;
 }
-std::string Name(IUIAutomationElement* element) {
-  BSTR name = nullptr;
-  if (element == nullptr || FAILED(element->get_CurrentName(&name)) || name == nullptr) return {};
-  std::string text(name, name + SysStringLen(name));  // the game's names are ASCII
-  SysFreeString(name);
+std::string Text(IUIAutomationElement* element, PROPERTYID id) {
+  VARIANT value;
+  VariantInit(&value);
+  std::string text;  // the game's texts are ASCII
+  if (element && SUCCEEDED(element->GetCurrentPropertyValueEx(id, TRUE, &value)) &&
+      value.vt == VT_BSTR && value.bstrVal)
+    text.assign(value.bstrVal, value.bstrVal + SysStringLen(value.bstrVal));
+  VariantClear(&value);
   return text;
 }
-bool Offscreen(IUIAutomationElement* element) {
-  BOOL offscreen = FALSE;
-  element->get_CurrentIsOffscreen(&offscreen);
-  return offscreen != FALSE;
+std::string Name(IUIAutomationElement* element) {
+  return Text(element, UIA_NamePropertyId);
 }
-std::string Focused() {  // the focused element's name, if it holds the keyboard
-  IUIAutomationElement* element = nullptr;
-  BOOL keys = FALSE;
-  if (FAILED(uia->GetFocusedElement(&element)) || element == nullptr) return "(none)";
-  element->get_CurrentHasKeyboardFocus(&keys);
-  const std::string name = Name(element);
-  element->Release();
-  return keys ? name : "(no keyboard focus) " + name;
+bool Flag(IUIAutomationElement* element, PROPERTYID id) {
+  VARIANT value;
+  VariantInit(&value);
+  const bool set = SUCCEEDED(element->GetCurrentPropertyValueEx(id, TRUE, &value)) &&
+                   value.vt == VT_BOOL && value.boolVal != VARIANT_FALSE;
+  VariantClear(&value);
+  return set;
 }
 
 // The names of the elements that focus events come from, as they arrive.
@@ -71,6 +71,10 @@ struct FocusEvents final : IUIAutomationFocusChangedEventHandler {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on main's stack
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  bool Told(const std::string& place) {
+    const std::lock_guard<std::mutex> hold(lock);
+    return last.starts_with(place);
+  }
 };
 
 std::string Place(int i) {  // a cell's name begins with its place
@@ -158,14 +162,34 @@ int main(int argc, char** argv) {
     found->GetElement(i, &cells[i]);
     const std::string name = Name(cells[i]);
     if (!std::regex_match(name, std::regex(Place(i) + "([1-9], given|empty)")) ||
-        Offscreen(cells[i]))
+        Flag(cells[i], UIA_IsOffscreenPropertyId))
       Check(false, "a cell in view, named as its place and contents: " + name);
     givens += name.ends_with("given");
   }
   Check(givens >= 17 && givens < 81, "given and empty cells: " + std::to_string(givens) + " given");
 
-  Check(Within([] { return Focused().starts_with(Place(40)); }),
-        "the focus is on the centre cell: " + Focused());
+  // The keyboard's place, as each cell tells it, and as the system's own
+  // search finds it where that asks the game (Wine's follows MSAA, which
+  // knows only the window).
+  const auto focusedCells = [&] {
+    std::string names;
+    for (IUIAutomationElement* cell : cells)
+      if (Flag(cell, UIA_HasKeyboardFocusPropertyId)) names += Name(cell) + ";";
+    return names;
+  };
+  const auto focusIs = [&](int at) {
+    IUIAutomationElement* element = nullptr;
+    if (FAILED(uia->GetFocusedElement(&element)) || element == nullptr) return false;
+    const std::string framework = Text(element, UIA_FrameworkIdPropertyId), name = Name(element);
+    element->Release();
+    static bool told = false;
+    if (framework != "Qt" && !told)
+      std::printf("note: the focused element is the system's (\"%s\"), not the game's\n",
+                  (told = true, framework.c_str()));
+    return framework != "Qt" || name.starts_with(Place(at));
+  };
+  Check(Within([&] { return focusedCells() == Name(cells[40]) + ";" && focusIs(40); }),
+        "the keyboard is on the centre cell: " + focusedCells());
   FocusEvents events;
   Check(SUCCEEDED(uia->AddFocusChangedEventHandler(nullptr, &events)), "focus events are heard");
   // Along row 5, then the rows below, snaking, until the frame is on an empty cell.
@@ -174,14 +198,10 @@ int main(int argc, char** argv) {
     const bool right = at / 9 % 2 == 0, edge = at % 9 == (right ? 8 : 0);
     Type({static_cast<WORD>(edge ? VK_DOWN : right ? VK_RIGHT : VK_LEFT)});
     at += edge ? 9 : right ? 1 : -1;
-    const std::string place = Place(at);
-    Check(step < 40 && Within([&] { return Focused().starts_with(place); }),
-          "the focus follows the frame to " + place + ": " + Focused());
-    Check(Within([&] {
-            const std::lock_guard<std::mutex> hold(events.lock);
-            return events.last.starts_with(place);
+    Check(step < 40 && Within([&] {
+            return events.Told(Place(at)) && focusedCells() == Name(cells[at]) + ";" && focusIs(at);
           }),
-          "a focus event names " + place);
+          "the focus and its event follow the frame to " + Place(at) + ": " + focusedCells());
   }
   Type({'7'});
   Check(Within([&] { return Name(cells[at]).ends_with(", 7"); }), "a digit: " + Name(cells[at]));
@@ -192,8 +212,12 @@ int main(int argc, char** argv) {
   SetForegroundWindow(question);
   Type({'Y'});
   Check(Within([&] { return WindowTitled("Give Up") == nullptr; }), "the answer Yes is taken");
-  for (IUIAutomationElement* cell : cells)
-    if (!Offscreen(cell)) Check(false, Name(cell) + " is out of view after Give Up");
+  Check(Within([&] {
+          for (IUIAutomationElement* cell : cells)
+            if (!Flag(cell, UIA_IsOffscreenPropertyId)) return false;
+          return focusedCells().empty();
+        }),
+        "every cell out of view, none with the keyboard, after Give Up");
   TerminateProcess(game.hProcess, 0);
   std::printf("%d checks passed\n", checks);
   return 0;
