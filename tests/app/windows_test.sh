@@ -3,10 +3,12 @@
 # server, as a Windows player meets it: programs that are windowed, carry
 # their icon and version and import Windows' own DLLs only; a silent install
 # (files, shortcut, uninstall entry); the window "Novemo 1.2" with a close box
-# only, its client area and the centre cell active; digits from the main row
-# and the keypad (Windows' key codes); a win, the name box, the place in the
-# store and the table of a second run; an upgrade in place; a silent removal
-# that keeps the scores; and the zip's game started where it was unpacked.
+# only, its client area and the centre cell active; a win, the name box, the
+# table and the place in the store; the level stored as the session ends;
+# setup and removal refused while the game runs, a folder of other files
+# refused, an upgrade moved by /D; a silent removal that keeps the scores;
+# and the zip's game started where it was unpacked. (Keys and what a screen
+# reader reads: UiaTest.cpp.)
 #   xvfb-run -a windows_test.sh BUILD_DIR NSIS_SCRIPT
 set -u
 build=$(cd "$1" && pwd)
@@ -79,17 +81,6 @@ quit() {
   menu 1
   timeout 10 tail --pid="$game" -f /dev/null || fail "Exit did not end the game"
 }
-frame() { # the green frame's corner: frame_x, frame_y
-  import -window "$window" "$work/shot.png"
-  read -r frame_x frame_y < <(convert "$work/shot.png" txt:- |
-    awk -F'[,: ]+' '/#00FF00/ && (!n++ || $1 + $2 < x + y) {x = $1; y = $2} END {print x, y}')
-}
-cell() { # the active cell's picture after KEY, once two shots a moment apart agree (6 s at most)
-  local grab="import -window $window -crop 35x35+$((frame_x + 2))+$((frame_y + 2)) +repage ppm:-" shot="" last
-  xdotool key "$1"
-  for _ in $(seq 20); do last=$shot shot=$(sleep 0.3 && $grab | md5sum) && [ "$shot" = "$last" ] && break; done
-  echo "$shot"
-}
 
 start "$apps/novemo.exe"
 # Windows replaces and deletes no running program: setup and removal refuse, changing nothing.
@@ -101,21 +92,13 @@ start "$apps/novemo.exe"
 xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x[0-9a-f]*, 0x24,' ||
   fail "not a close box only: $(xprop -id "$window" _MOTIF_WM_HINTS)"
 [ "$(xprop -id "$window" _NET_WM_ICON | grep -c 'Icon (\(16 x 16\|32 x 32\))')" = 2 ] || fail "no window icon"
-frame
+import -window "$window" "$work/shot.png"  # the green frame's corner, and the window's size
+read -r frame_x frame_y < <(convert "$work/shot.png" txt:- |
+  awk -F'[,: ]+' '/#00FF00/ && (!n++ || $1 + $2 < x + y) {x = $1; y = $2} END {print x, y}')
 read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
 bar=$((frame_y - 208)) # the menu bar: the centre cell's frame is at (176, 208) of the client area
 [ "$frame_x" = 176 ] && [ "$width" = 397 ] && [ $((height - bar)) = 431 ] ||
   fail "client area $width x $((height - bar)), centre frame at $frame_x, $frame_y"
-# An empty cell of the centre square takes 1 and 2 alike from the main row and the keypad.
-for _ in $(seq 9); do
-  before=$(cell Shift_L)
-  one=$(cell 1)
-  [ "$one" != "$before" ] && break
-  xdotool key Right
-  frame
-done
-[ "$(cell KP_2)" = "$(cell 2)" ] && [ "$(cell KP_1)" = "$one" ] && [ "$one" != "$(cell 2)" ] ||
-  fail "the main row and the keypad do not give the same digits"
 xdotool key ctrl+q Left
 box Result | grep -q "Congratulations!!   You won!!" || fail "no win"
 name=$(find_window Name) && [ -n "$name" ] || fail "no name box"
@@ -124,8 +107,6 @@ box Novemo | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in the table"
 quit
 grep -q '^Player4=Wendy' "$store" || fail "not stored in $store"
 start "$apps/novemo.exe"
-menu 2
-box Novemo | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in a second run's table"
 # Level > Difficult, then the session ends (logoff, shutdown): stored as at exit.
 xdotool mousemove --window "$window" 20 $((bar / 2)) click 1 sleep 0.5 key Right Down Return
 sleep 0.5
@@ -158,4 +139,4 @@ grep -q '^Player4=Wendy' "$store" || fail "the scores went with the game"
 
 cmake -E chdir "$work" cmake -E tar xf "$(ls "$build"/novemo-*-windows-x64.zip)"
 start "$(ls "$work"/novemo-*/novemo.exe)"
-echo "programs, install, window, keys, win, store, table, upgrade, removal and zip: as on Windows"
+echo "programs, install, window, win, store, table, session's end, upgrade, removal and zip: as on Windows"
