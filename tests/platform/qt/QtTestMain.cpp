@@ -1,21 +1,13 @@
 // Runs the Qt tests offscreen with a private settings folder, so no test ever
-// needs a display or touches the user's own settings; or, with --store-helper
-// FOLDER, a copy of the game for the process tests.
+// needs a display or touches the user's own settings.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <string_view>
-
-int StoreHelper(const QString& folder);  // StoreTest.cpp
 
 int main(int argc, char* argv[]) {
-  if (argc == 3 && std::string_view(argv[1]) == "--store-helper") {
-    QCoreApplication app(argc, argv);
-    return StoreHelper(app.arguments().value(2));
-  }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifdef Q_OS_WIN
   // Offscreen, Qt reads its fonts from a folder: Windows' own unless one is named.

@@ -1,18 +1,13 @@
 // The settings store on Qt: its file, the broken stores a player may have,
-// and copies of the game as real processes on one store.
+// a store another program holds open, and two copies of the game on one store.
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <iostream>
-#include <sstream>
 
 #include "platform/qt/QtSettingsStore.h"
 #include "support/Game.h"
@@ -113,27 +108,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomByt
     Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder));
 // clang-format on
 
-// While another copy holds the store's lock, a win waits for it, then says the
-// store was locked and writes nothing; the place is stored at exit.
-TEST(StoreLock, AWinWaitsForAnotherCopysLockAndWritesNothingMeanwhile) {
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
-  const QByteArray old = "[Scores]\nPlayer4=Old\nTime4=00:00:09\n";
-  Put(path, old);
-  auto held = std::make_unique<QLockFile>(path + QStringLiteral(".game.lock"));
-  ASSERT_TRUE(held->tryLock(0));
-  QtSettingsStore store(folder.path());
-  testing::Game game(1, store);
-  game.Load();
-  game.Ticks(5);
-  game.Win("Ann");
-  EXPECT_TRUE(Told(game, "(another copy of the game kept it locked)"));
-  EXPECT_EQ(Contents(path), old);
-  held.reset();
-  game.form.Form_Unload();
-  EXPECT_TRUE(Layout(path).contains("|Player4=Ann|Player5=Old|"));
-}
-
 #ifdef Q_OS_WIN
 // Windows replaces no file that another program has open without sharing its
 // deletion (a scan, the indexer, another copy reading it): a win waits that
@@ -161,82 +135,34 @@ TEST(StoreLock, AWinWaitsOutAnotherProgramReadingTheStore) {
 }
 #endif
 
-// A copy of the game in a process of its own (StoreHelper) on the store in `config`.
-struct Copy {
-  explicit Copy(const QString& config) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* temporary : {"TMPDIR", "TMP", "TEMP"})  // where its private copies go
-      environment.insert(QString::fromLatin1(temporary), config);
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--store-helper"), config});
-  }
-  ~Copy() {
-    process.kill();  // SIGKILL or TerminateProcess: no unload, no chance to save
-    process.waitForFinished();
-  }
-  QString Say(const char* command) {  // its one line of answer
-    process.write(QByteArray(command) + '\n');
-    while (!process.canReadLine() && process.waitForReadyRead(10000))
-      continue;
-    return QString::fromUtf8(process.readLine()).trimmed();
-  }
-  void Quit() {
-    process.write("quit\n");
-    EXPECT_TRUE(process.waitForFinished() && process.exitCode() == 0);
-  }
-  QProcess process;
-};
-
-// Two copies win (Alice at 5 s, Bob at 7, 5 or 3 s) and quit in either order,
-// or Bob is killed; both places are stored, ranked, and no private copy of the store.
-class TwoCopies : public ::testing::TestWithParam<std::tuple<int, const char*, const char*>> {};
+// Two copies of the game on one store: Alice wins in 5 s, Bob in 7, 5 or 3 s;
+// they quit in either order, or Bob's copy is killed (never unloaded). Both
+// places are stored, ranked.
+class TwoCopies : public ::testing::TestWithParam<std::tuple<int, int, const char*>> {};
 
 TEST_P(TwoCopies, BothWinAndBothPlacesStayRanked) {
-  const auto [bobEnds, bobWins, places] = GetParam();  // 0: quits last, 1: quits first, 2: killed
+  const auto [bobEnds, bobSeconds, places] = GetParam();  // 0: quits last, 1: first, 2: killed
   QTemporaryDir config;
-  {
-    Copy alice(config.path()), bob(config.path());
-    alice.Say("win Alice 5");
-    bob.Say(bobWins);
-    if (bobEnds == 1) bob.Quit();
-    alice.Quit();
-    if (bobEnds == 0) bob.Quit();
-  }
-  EXPECT_EQ(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral("Novemo")});
+  QtSettingsStore aliceStore(config.path()), bobStore(config.path());
+  testing::Game alice(5, aliceStore), bob(6, bobStore);
+  alice.Load();
+  bob.Load();
+  alice.Ticks(5);
+  alice.Win("Alice");
+  bob.Ticks(bobSeconds);
+  bob.Win("Bob");
+  if (bobEnds == 1) bob.form.Form_Unload();
+  alice.form.Form_Unload();
+  if (bobEnds == 0) bob.form.Form_Unload();
   EXPECT_EQ(Layout(config.filePath(QStringLiteral("Novemo/Novemo.conf"))).toStdString(), places);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Endings, TwoCopies, ::testing::Values(
-    std::tuple(1, "win Bob 7", "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:07|Time6=00:00:00|[Scores]"),
-    std::tuple(0, "win Bob 5", "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:05|Time6=00:00:00|[Scores]"),  // the same second: below
-    std::tuple(2, "win Bob 3", "Level=False|Player4=Bob|Player5=Alice|Player6=None|Time4=00:00:03|Time5=00:00:05|Time6=00:00:00|[Scores]")));
+    std::tuple(1, 7, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:07|Time6=00:00:00|[Scores]"),
+    std::tuple(0, 5, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:05|Time6=00:00:00|[Scores]"),  // the same second: below
+    std::tuple(2, 3, "Level=False|Player4=Bob|Player5=Alice|Player6=None|Time4=00:00:03|Time5=00:00:05|Time6=00:00:00|[Scores]")));
 // clang-format on
 
 }  // namespace
 }  // namespace novemo
-
-// A copy of the game for the process tests, on the settings folder given,
-// driven by lines on standard input: "win NAME SECONDS" wins a game and
-// answers "won"; "quit" unloads the window and exits.
-int StoreHelper(const QString& folder) {
-  novemo::QtSettingsStore store(folder);
-  novemo::testing::Game game(5, store);
-  game.Load();
-  for (std::string line, command, name; std::getline(std::cin, line);) {
-    int seconds = 0;
-    std::istringstream(line) >> command >> name >> seconds;
-    if (command == "win") {
-      game.form.mnNew_Click();
-      game.Ticks(seconds);
-      game.Win(name);
-      std::cout << "won" << std::endl;
-    } else if (command == "quit") {
-      game.form.Form_Unload();
-      return 0;
-    }
-  }
-  return 0;
-}
