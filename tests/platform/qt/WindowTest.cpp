@@ -152,7 +152,7 @@ TEST_F(RealBoxes, TheGiveUpQuestionAndTheNameBox) {
     boardLeft = Board().x();
     box.button(QMessageBox::No)->click();
   });
-  form.mnGiveup_Click();
+  window.Action(MenuId::mnGiveup).trigger();
   // Out of view as the question is asked; back, with the keys, for No.
   EXPECT_TRUE(boardLeft == 533 && Board().x() == 0 && BoardHasKeys());
 
