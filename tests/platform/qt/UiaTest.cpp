@@ -112,22 +112,14 @@ int main(int argc, char** argv) {
   Check(CreateProcessA(argv[1], nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
                        &game) != 0,
         std::string("the game starts: ") + argv[1]);
-  // The window in front: found as the game's first visible top-level window.
-  static HWND window = nullptr;
-  static DWORD pid = game.dwProcessId;
-  const auto find = [](HWND each, LPARAM) -> BOOL {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(each, &owner);
-    if (owner == pid && IsWindowVisible(each)) window = each;
-    return window == nullptr;
-  };
-  Check(Within([&] { return !EnumWindows(find, 0) && window; }) &&
-            Within([] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }),
+  HWND window = nullptr;
+  Check(Within([&] { return (window = FindWindowA(nullptr, "Novemo 1.2")) != nullptr; }) &&
+            Within([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }),
         "the game's window comes to the front");
 
   IUIAutomationElement *root = nullptr, *board = nullptr;
   uia->ElementFromHandle(window, &root);
-  Check(std::regex_match(Text(root), std::regex("Novemo [0-9.]+")), "the window: " + Text(root));
+  Check(Text(root) == "Novemo 1.2", "the window: " + Text(root));
   // The tree is built as the first client asks: poll for the table.
   Check(Within([&] {
           for (IUIAutomationElement* element : Elements(root, TreeScope_Descendants)) {
