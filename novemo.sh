@@ -61,7 +61,7 @@ install_missing() {
 # alone is not trusted: GoogleTest must say that tests ran and all passed.
 wine_tests() {
   local log=${1%.exe}.log status=0
-  "$wine" "$@" >"$log" 2>&1 || status=$?
+  timeout 900 "$wine" "$@" >"$log" 2>&1 || status=$?
   echo "novemo: under Wine${NOVEMO_WINE_LABEL:-}, ${1##*/} ${*:2}:" \
     "$(grep -E '^\[  (PASSED  |SKIPPED )\] [0-9]+ tests?[.,]' "$log" | tr -s ' ' | tr '\n' ' ')"
   if [ "$status" -ne 0 ] || ! grep -qE '^\[  PASSED  \] [1-9][0-9]* tests?\.' "$log" ||

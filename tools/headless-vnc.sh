@@ -60,7 +60,9 @@ cookie=$(random 0-9a-f 32)
 : >"$XAUTHORITY"
 add_cookie() { printf 'add %s MIT-MAGIC-COOKIE-1 %s\n' "$1" "$cookie" | xauth -q source -; }
 add_cookie :0
-Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 800x600x24 -nolisten tcp \
+# The servers run in sessions of their own: a terminal's Ctrl-C or hang-up reaches this script
+# and the game, and the game still has its display while it stores what it keeps.
+setsid Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 800x600x24 -nolisten tcp \
   3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 until [ -s "$work/display" ]; do
@@ -78,7 +80,7 @@ port=""
 for ((p = first; p <= last; p++)); do
   if command -v ss >/dev/null && [ -n "$(ss -ltnH "sport = :$p")" ]; then continue; fi
   : >"$work/vnc.out"
-  x11vnc -display "$display" -auth "$XAUTHORITY" -localhost -noipv6 -rfbport "$p" -forever \
+  setsid x11vnc -display "$display" -auth "$XAUTHORITY" -localhost -noipv6 -rfbport "$p" -forever \
     -shared -passwdfile "$work/vnc-password" -quiet >"$work/vnc.out" 2>"$work/vnc.log" &
   vnc=$!
   until grep -q '^PORT=' "$work/vnc.out" || ! kill -0 "$vnc" 2>/dev/null; do sleep 0.05; done

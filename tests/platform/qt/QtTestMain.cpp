@@ -16,6 +16,8 @@ int main(int argc, char* argv[]) {
 #endif
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  for (const char* temporary : {"TMPDIR", "TMP", "TEMP"})  // temporary files there too
+    qputenv(temporary, config.path().toUtf8());
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Novemo"));

@@ -47,8 +47,9 @@ void Put(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
+const char* const kTemporary[] = {"TMPDIR", "TMP", "TEMP"};  // where temporary files go
 // clang-format off
-enum class Broken { RandomBytes, EmptyFile, Folder, NamedPipe, ReadOnlyFile, ReadOnlyFolder, NoFolder };
+enum class Broken { RandomBytes, EmptyFile, Folder, NamedPipe, ReadOnlyFile, ReadOnlyFolder, NoFolder, NoTemporaryFolder };
 // clang-format on
 // Each kind of broken store under a whole game: it starts, loads no better
 // time than stored, wins a place and quits; a failure is reported exactly when
@@ -57,6 +58,7 @@ class BrokenStore : public ::testing::TestWithParam<Broken> {};
 
 TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures) {
   const Broken kind = GetParam();
+  const QByteArray temporary = qgetenv("TMPDIR");
   QTemporaryDir folder;
   const QString dir = folder.filePath(QStringLiteral("Novemo")),
                 path = dir + QStringLiteral("/Novemo.conf");
@@ -71,6 +73,7 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
     case Broken::EmptyFile: Put(path, {}); break;
     case Broken::Folder: QDir().mkpath(path); break;
     case Broken::NoFolder: Put(dir, "a file where the folder belongs"); break;
+    case Broken::NoTemporaryFolder: Put(path, old); for (const char* name : kTemporary) qputenv(name, path.toUtf8()); break;
 #ifdef Q_OS_UNIX
     case Broken::NamedPipe: ASSERT_TRUE(QDir().mkpath(dir) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0); break;
 #else
@@ -87,12 +90,16 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
   game.Ticks(5);
   game.Win("Ann");
   game.form.Form_Unload();
+  for (const char* name : kTemporary)  // the test program's own temporary folder again
+    qputenv(name, temporary);
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QtSettingsStore reader(folder.path());
   const bool stored =
       reader.Open("Novemo").ok && reader.Read("Novemo", "Scores", "Player4", "") == "Ann";
   EXPECT_EQ(Told(game, "could not save") || Told(game, "cannot use"), !stored);
   EXPECT_EQ(Told(game, ".unreadable"), kind == Broken::RandomBytes);
+  EXPECT_EQ(Told(game, "cannot use"), kind == Broken::Folder || kind == Broken::NamedPipe ||
+                                          kind == Broken::NoTemporaryFolder);  // told at once
   // What could not be read is kept whole, what could not be written is untouched,
   // and a store written anew keeps its layout.
   EXPECT_TRUE(kind != Broken::RandomBytes || Contents(path + QStringLiteral(".unreadable")) == old);
@@ -105,33 +112,41 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomBytes, Broken::EmptyFile,
-    Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder));
+    Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder,
+    Broken::NoTemporaryFolder));
 // clang-format on
 
 #ifdef Q_OS_WIN
 // Windows replaces no file that another program has open without sharing its
-// deletion (a scan, the indexer, another copy reading it): a win waits that
-// out, and its place is stored, with nothing reported.
-TEST(StoreLock, AWinWaitsOutAnotherProgramReadingTheStore) {
+// deletion (a scan, the indexer, another copy reading it). A win waits that
+// out for a while: held on, the failure is reported; let go within a second,
+// the places are stored.
+TEST(StoreHeld, AWinWaitsOutAnotherProgramReadingTheStoreForAWhile) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
   Put(path, "[Scores]\n");
-  const HANDLE held =
-      CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
-                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  std::thread release([held] {
-    Sleep(1000);
-    CloseHandle(held);
-  });
+  const auto hold = [&] {
+    return CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  };
   QtSettingsStore store(folder.path());
   testing::Game game(1, store);
   game.Load();
   game.Ticks(5);
+  HANDLE held = hold();
   game.Win("Ann");
+  EXPECT_TRUE(Told(game, "could not save"));
+  CloseHandle(held);
+  held = hold();
+  std::thread release([held] {
+    Sleep(1000);
+    CloseHandle(held);
+  });
+  game.form.mnNew_Click();
+  game.Ticks(3);
+  game.Win("Bob");
   release.join();
-  EXPECT_FALSE(Told(game, "could not save"));
-  EXPECT_TRUE(Layout(path).startsWith("Player4=Ann|"));
+  EXPECT_TRUE(Layout(path).startsWith("Player4=Bob|Player5=Ann|"));
 }
 #endif
 

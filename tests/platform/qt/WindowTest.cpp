@@ -82,9 +82,14 @@ TEST_F(RealWindow, ClientAreaIsFixedAndSquaresShowTheirColours) {
   EXPECT_TRUE(window.Action(MenuId::mnEasy).isChecked());                // a new player's level
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
-      // Below the digit dark grey; the frame green on the active cell only.
-      EXPECT_EQ(Pixel(Board().FrameRect(t, k).bottomRight() - QPoint(2, 2)), 0x404040u);
-      EXPECT_EQ(Pixel(Board().FrameRect(t, k).topLeft()), t == 5 && k == 5 ? 0x00FF00u : 0u);
+      // Below the digit dark grey; the frame, all round, green on the active cell only.
+      const QRect frame = Board().FrameRect(t, k);
+      EXPECT_EQ(Pixel(frame.bottomRight() - QPoint(2, 2)), 0x404040u);
+      const QPoint middle = frame.center();
+      for (const QPoint edge :
+           {QPoint(frame.left(), middle.y()), QPoint(frame.right(), middle.y()),
+            QPoint(middle.x(), frame.top()), QPoint(middle.x(), frame.bottom())})
+        EXPECT_EQ(Pixel(edge), t == 5 && k == 5 ? 0x00FF00u : 0u);
     }
   }
   // The clock runs, though keys come every 10 ms.
