@@ -59,7 +59,7 @@ ended() { # ended WHAT [RUN PORT FOLDER]: the run is over in seconds, and nothin
   left=$(awk -v run="$run" -v folder="$folder" '$2 !~ /^Z/ && ($1 == run || index($0, folder))' "$work/ps")
   [ -z "$left" ] || fail "$1: left $left"
   [ -z "$(ss -ltnH "sport = :$port")" ] || fail "$1: port $port is still bound"
-  [ -z "$(ls -A "$folder")" ] || fail "$1: left $(ls "$folder")"
+  [ -z "$(ls -d "$folder"/tmp.* 2>/dev/null)" ] || fail "$1: left its secrets in $(ls -d "$folder"/tmp.*)"
 }
 
 if [ "$(id -u)" -eq 0 ]; then # user nobody notes every new command line while the games start
@@ -102,16 +102,18 @@ ended "the first game" "$one" "$p1" "$work/tmp/one"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/viewer/display" 2>/dev/null &
 viewers=$!
 until [ -s "$work/viewer/display" ]; do sleep 0.05; done
-view() { # view PASSWORD [OPTIONS...]: a viewer of the second game
-  python3 -c 'import sys; sys.stdout.buffer.write(sys.argv[1].encode()[:8].ljust(8, b"\0"))' "$1" |
-    openssl enc -des-ecb -nopad -K e84ad660c4721ae0 -provider legacy -provider default >"$work/viewer/$1"
-  DISPLAY=:$(cat "$work/viewer/display") xtigervncviewer -AlertOnFatalError=0 -passwd "$work/viewer/$1" \
-    "${@:2}" "localhost:$p2" >"$work/viewer/log" 2>&1
+view() { # view SECONDS PASSWORD [OPTIONS...]: a viewer of the second game, for that long
+  python3 -c 'import sys; sys.stdout.buffer.write(sys.argv[1].encode()[:8].ljust(8, b"\0"))' "$2" |
+    openssl enc -des-ecb -nopad -K e84ad660c4721ae0 -provider legacy -provider default >"$work/viewer/$2"
+  DISPLAY=:$(cat "$work/viewer/display") timeout "$1" xtigervncviewer -AlertOnFatalError=0 \
+    -passwd "$work/viewer/$2" "${@:3}" "localhost:$p2" >"$work/viewer/log" 2>&1
 }
-for wrong in "$pw1" "$pw2 -SecurityTypes=None"; do
-  timeout 20 view $wrong && fail "the viewer got in with $wrong"
+for wrong in "$pw1" "$pw2 -SecurityTypes=None"; do # refused, the viewer says why
+  view 5 $wrong
+  grep -q "Authentication failure\|No matching security types" "$work/viewer/log" ||
+    fail "the viewer got in with $wrong: $(cat "$work/viewer/log")"
 done
-view "$pw2" & viewers+=" $!"
+view 300 "$pw2" & viewers+=" $!"
 DISPLAY=:$(cat "$work/viewer/display") timeout 20 xdotool search --sync --name TigerVNC windowfocus --sync ||
   fail "the viewer does not show the game: $(cat "$work/viewer/log")"
 frame() { # the green frame's corner and the active cell's picture, as the game's display shows them
