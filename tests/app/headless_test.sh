@@ -110,7 +110,7 @@ view() { # view SECONDS PASSWORD [OPTIONS...]: a viewer of the second game, for 
 }
 for wrong in "$pw1" "$pw2 -SecurityTypes=None"; do # refused, the viewer says why
   view 5 $wrong
-  grep -q "Authentication failure\|No matching security types" "$work/viewer/log" ||
+  grep -q "Authentication fail\|No matching security types" "$work/viewer/log" ||
     fail "the viewer got in with $wrong: $(cat "$work/viewer/log")"
 done
 view 300 "$pw2" & viewers+=" $!"

@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <array>
+#include <string>
 
 #include "platform/qt/QtSettingsStore.h"
 #include "support/Game.h"
@@ -50,7 +52,11 @@ void Put(const QString& path, const QByteArray& bytes) {
 const char* const kTemporary[] = {"TMPDIR", "TMP", "TEMP"};  // where temporary files go
 // clang-format off
 enum class Broken { RandomBytes, EmptyFile, Folder, NamedPipe, ReadOnlyFile, ReadOnlyFolder, NoFolder, NoTemporaryFolder };
+const char* const kBrokenNames[] = {"RandomBytes", "EmptyFile", "Folder", "NamedPipe", "ReadOnlyFile", "ReadOnlyFolder", "NoFolder", "NoTemporaryFolder"};
 // clang-format on
+void PrintTo(Broken kind, std::ostream* out) {
+  *out << kBrokenNames[static_cast<int>(kind)];
+}
 // Each kind of broken store under a whole game: it starts, loads no better
 // time than stored, wins a place and quits; a failure is reported exactly when
 // the place did not reach the store, and nothing the player had is lost.
@@ -113,7 +119,7 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomBytes, Broken::EmptyFile,
     Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder,
-    Broken::NoTemporaryFolder));
+    Broken::NoTemporaryFolder), [](const auto& info) { return kBrokenNames[static_cast<int>(info.param)]; });
 // clang-format on
 
 #ifdef Q_OS_WIN
@@ -153,10 +159,19 @@ TEST(StoreHeld, AWinWaitsOutAnotherProgramReadingTheStoreForAWhile) {
 // Two copies of the game on one store: Alice wins in 5 s, Bob in 7, 5 or 3 s;
 // they quit in either order, or Bob's copy is killed (never unloaded). Both
 // places are stored, ranked.
-class TwoCopies : public ::testing::TestWithParam<std::tuple<int, int, const char*>> {};
+struct Ending {
+  int bobEnds, bobSeconds;  // bobEnds 0: quits last, 1: first, 2: killed
+  const char* places;
+  std::string Name() const {
+    return std::array{"BobQuitsLast", "BobQuitsFirst", "BobKilled"}[bobEnds] +
+           std::to_string(bobSeconds) + "s";
+  }
+  friend void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.Name(); }
+};
+class TwoCopies : public ::testing::TestWithParam<Ending> {};
 
 TEST_P(TwoCopies, BothWinAndBothPlacesStayRanked) {
-  const auto [bobEnds, bobSeconds, places] = GetParam();  // 0: quits last, 1: first, 2: killed
+  const auto [bobEnds, bobSeconds, places] = GetParam();
   QTemporaryDir config;
   QtSettingsStore aliceStore(config.path()), bobStore(config.path());
   testing::Game alice(5, aliceStore), bob(6, bobStore);
@@ -174,9 +189,10 @@ TEST_P(TwoCopies, BothWinAndBothPlacesStayRanked) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Endings, TwoCopies, ::testing::Values(
-    std::tuple(1, 7, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:07|Time6=00:00:00|[Scores]"),
-    std::tuple(0, 5, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:05|Time6=00:00:00|[Scores]"),  // the same second: below
-    std::tuple(2, 3, "Level=False|Player4=Bob|Player5=Alice|Player6=None|Time4=00:00:03|Time5=00:00:05|Time6=00:00:00|[Scores]")));
+    Ending{1, 7, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:07|Time6=00:00:00|[Scores]"},
+    Ending{0, 5, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:05|Time6=00:00:00|[Scores]"},  // the same second: below
+    Ending{2, 3, "Level=False|Player4=Bob|Player5=Alice|Player6=None|Time4=00:00:03|Time5=00:00:05|Time6=00:00:00|[Scores]"}),
+    [](const auto& info) { return info.param.Name(); });
 // clang-format on
 
 }  // namespace
