@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
-#include <string>
 
 #include "platform/qt/QtSettingsStore.h"
 #include "support/Game.h"
@@ -119,7 +118,7 @@ TEST_P(BrokenStore, TheGameStartsKeepsWhatItCannotReadAndReportsOnlyRealFailures
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomBytes, Broken::EmptyFile,
     Broken::Folder, Broken::NamedPipe, Broken::ReadOnlyFile, Broken::ReadOnlyFolder, Broken::NoFolder,
-    Broken::NoTemporaryFolder), [](const auto& info) { return kBrokenNames[static_cast<int>(info.param)]; });
+    Broken::NoTemporaryFolder));
 // clang-format on
 
 #ifdef Q_OS_WIN
@@ -162,11 +161,10 @@ TEST(StoreHeld, AWinWaitsOutAnotherProgramReadingTheStoreForAWhile) {
 struct Ending {
   int bobEnds, bobSeconds;  // bobEnds 0: quits last, 1: first, 2: killed
   const char* places;
-  std::string Name() const {
-    return std::array{"BobQuitsLast", "BobQuitsFirst", "BobKilled"}[bobEnds] +
-           std::to_string(bobSeconds) + "s";
+  friend void PrintTo(const Ending& ending, std::ostream* out) {
+    *out << std::array{"BobQuitsLast", "BobQuitsFirst", "BobKilled"}[ending.bobEnds]
+         << ending.bobSeconds << 's';
   }
-  friend void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.Name(); }
 };
 class TwoCopies : public ::testing::TestWithParam<Ending> {};
 
@@ -191,8 +189,7 @@ TEST_P(TwoCopies, BothWinAndBothPlacesStayRanked) {
 INSTANTIATE_TEST_SUITE_P(Endings, TwoCopies, ::testing::Values(
     Ending{1, 7, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:07|Time6=00:00:00|[Scores]"},
     Ending{0, 5, "Level=False|Player4=Alice|Player5=Bob|Player6=None|Time4=00:00:05|Time5=00:00:05|Time6=00:00:00|[Scores]"},  // the same second: below
-    Ending{2, 3, "Level=False|Player4=Bob|Player5=Alice|Player6=None|Time4=00:00:03|Time5=00:00:05|Time6=00:00:00|[Scores]"}),
-    [](const auto& info) { return info.param.Name(); });
+    Ending{2, 3, "Level=False|Player4=Bob|Player5=Alice|Player6=None|Time4=00:00:03|Time5=00:00:05|Time6=00:00:00|[Scores]"}));
 // clang-format on
 
 }  // namespace
