@@ -76,12 +76,14 @@ add_cookie "$display"
 # a command line is visible to every user of the machine.
 password=$(random A-Za-z0-9 8)
 echo "$password" >"$work/vnc-password"
+# No shared memory with the X server (-noshm): x11vnc leaves its segments
+# behind when it has to be killed, and they stay, machine-wide, until reboot.
 port=""
 for ((p = first; p <= last; p++)); do
   if command -v ss >/dev/null && [ -n "$(ss -ltnH "sport = :$p")" ]; then continue; fi
   : >"$work/vnc.out"
   setsid x11vnc -display "$display" -auth "$XAUTHORITY" -localhost -noipv6 -rfbport "$p" -forever \
-    -shared -passwdfile "$work/vnc-password" -quiet >"$work/vnc.out" 2>"$work/vnc.log" &
+    -shared -noshm -passwdfile "$work/vnc-password" >"$work/vnc.out" 2>"$work/vnc.log" &
   vnc=$!
   until grep -q '^PORT=' "$work/vnc.out" || ! kill -0 "$vnc" 2>/dev/null; do sleep 0.05; done
   if grep -qx "PORT=$p" "$work/vnc.out"; then
@@ -91,6 +93,11 @@ for ((p = first; p <= last; p++)); do
   fi
   kill "$vnc" 2>/dev/null || true
   wait "$vnc" 2>/dev/null || true
+  if ! grep -q "Address already in use" "$work/vnc.log"; then # not the port: say what it was
+    echo "novemo: no display found, and the VNC server would not start:" >&2
+    grep -v '^#\|^ *$' "$work/vnc.log" | tail -n 3 >&2
+    exit 1
+  fi
 done
 if [ -z "$port" ]; then
   echo "novemo: no display found, and no VNC port of $first-$last is free; nothing is served" >&2
