@@ -19,8 +19,16 @@ for tool in Xvfb x11vnc xauth xdpyinfo ss setsid python3 openssl xdotool import 
 done
 work=$(mktemp -d)
 mkdir "$work/viewer" && mkdir -m 700 "$work/runtime"
-watcher="" run="" viewers="" holder=""
-trap 'kill $watcher $viewers $holder 2>/dev/null; kill -KILL -- -$run 2>/dev/null; rm -rf "$work"' EXIT
+watcher="" run="" runs="" viewers="" holder=""
+finish() { # on any exit, a failure too: every run ended as a terminal would, then killed with its servers
+  kill $watcher $viewers $holder 2>/dev/null
+  for r in $runs; do kill -TERM -- "-$r" 2>/dev/null; done
+  for _ in $(seq 150); do pgrep -f "$work" >/dev/null || break; sleep 0.1; done
+  pkill -KILL -f "$work"
+  for r in $runs; do kill -KILL -- "-$r" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap finish EXIT
 fail() { echo "failed: $*"; exit 1; }
 
 # Two neighbouring ports nobody listens on; the runs' secret folders where they can be counted.
@@ -36,7 +44,7 @@ start() { # start NAME: a run in a session of its own, as from a terminal: $run,
   mkdir -p "$TMPDIR"
   # Started from a terminal it takes Ctrl-C, which a command started with & here would ignore.
   setsid env --default-signal=INT "$serve" "$game" >"$work/$1" 2>&1 &
-  run=$! port="" pw="" pid=""
+  run=$! runs+=" $!" port="" pw="" pid=""
   for _ in $(seq 200); do
     read -r port pw < <(sed -n 's/.*localhost:\([0-9]*\), password: \([A-Za-z0-9]*\)$/\1 \2/p' "$work/$1")
     pid=$(pgrep -P "$run" -x "$(basename "$game")")
@@ -114,7 +122,7 @@ for wrong in "$pw1" "$pw2 -SecurityTypes=None"; do # refused, the viewer says wh
     fail "the viewer got in with $wrong: $(cat "$work/viewer/log")"
 done
 view 300 "$pw2" & viewers+=" $!"
-DISPLAY=:$(cat "$work/viewer/display") timeout 20 xdotool search --sync --name TigerVNC windowfocus --sync ||
+DISPLAY=:$(cat "$work/viewer/display") timeout 20 xdotool search --sync --onlyvisible --name TigerVNC windowfocus --sync ||
   fail "the viewer does not show the game: $(cat "$work/viewer/log")"
 frame() { # the green frame's corner and the active cell's picture, as the game's display shows them
   sleep 1
