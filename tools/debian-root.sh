@@ -27,7 +27,10 @@ exec 9>"$root.lock"
 flock 9
 if [ "$(cat "$stamp" 2>/dev/null)" != "$suite $include" ]; then
   echo "novemo: making a Debian $suite root in $root (about a minute)" >&2
-  rm -rf "$root"
+  # A run killed before it unmounted leaves this machine's /dev, /proc and /sys
+  # in the root: never delete through them.
+  for m in /dev /sys /proc; do umount -R "$root$m" 2>/dev/null || umount -lR "$root$m" 2>/dev/null || true; done
+  rm -rf --one-file-system "$root"
   debootstrap --variant=minbase --include="$include" "$suite" "$root" >"$root.log" 2>&1 ||
     { tail -n 20 "$root.log" >&2; echo "novemo: debootstrap failed" >&2; exit 1; }
   echo "$suite $include" >"$stamp"
@@ -49,8 +52,8 @@ trap 'exit 129' HUP
 mount_into() { # mount_into WHERE MOUNT-ARGUMENTS...
   local where=$root$1
   shift
-  mountpoint -q "$where" && return 0
-  mount "$@" "$where"
+  # Mounted already, it was left by a run that was killed (one runs at a time): ours now.
+  mountpoint -q "$where" || mount "$@" "$where"
   mounts=("$where" "${mounts[@]}")
 }
 mount_into /proc -t proc proc
