@@ -22,6 +22,10 @@ cache=${NOVEMO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/novemo}
 root=$cache/debian-$suite-root
 stamp=$root/.novemo-complete
 mkdir -p "$cache"
+take_down() { # take_down MOUNT...: unmounted with whatever is mounted below
+  local m
+  for m; do umount -R "$m" 2>/dev/null || umount -lR "$m" 2>/dev/null || true; done
+}
 # One run at a time in a root: a second waits for the first.
 exec 9>"$root.lock"
 flock 9
@@ -29,7 +33,7 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$suite $include" ]; then
   echo "novemo: making a Debian $suite root in $root (about a minute)" >&2
   # A run killed before it unmounted leaves this machine's /dev, /proc and /sys
   # in the root: never delete through them.
-  for m in /dev /sys /proc; do umount -R "$root$m" 2>/dev/null || umount -lR "$root$m" 2>/dev/null || true; done
+  take_down "$root/dev" "$root/sys" "$root/proc"
   rm -rf --one-file-system "$root"
   debootstrap --variant=minbase --include="$include" "$suite" "$root" >"$root.log" 2>&1 ||
     { tail -n 20 "$root.log" >&2; echo "novemo: debootstrap failed" >&2; exit 1; }
@@ -41,11 +45,7 @@ if [ "$1" = --path ]; then
 fi
 
 mounts=()
-unmount() {
-  local m
-  for m in "${mounts[@]}"; do umount -R "$m" 2>/dev/null || umount -lR "$m" 2>/dev/null || true; done
-}
-trap unmount EXIT
+trap 'take_down "${mounts[@]}"' EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
