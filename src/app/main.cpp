@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "main_window/frmMain.h"
 #include "platform/Random.h"
 #include "platform/qt/MainWindow.h"
+#include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/SessionPlatform.h"
@@ -18,13 +20,17 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setOrganizationName(QStringLiteral("Novemo"));
   QCoreApplication::setApplicationName(QStringLiteral("Novemo"));
 
+  // One language for the whole run, before the first text is made.
+  const novemo::QtLanguage language(
+      novemo::ChooseLanguage(QLocale::system().uiLanguages(), novemo::GameLanguages()));
+
   novemo::ModalHost host;
   novemo::QtMessages messages(host);
   novemo::QtInput input(host);
   novemo::QtBeeper beeper;
   novemo::QtSettingsStore store;
   novemo::ClockMixedRandom random;
-  novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random});
+  novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random, language});
 
   novemo::MainWindow window(form);
   window.HostBoxes(host);

@@ -17,19 +17,24 @@
 namespace novemo {
 
 void frmMain::mnHow_Click() {
-  platform_.messages.Show(
+  //: "Active green": the chosen cell has a green frame. Backspace erases a cell.
+  const std::string text = platform_.text.Tr(
+      "HelpAbout",
       "Fill the squares with Digits such that every row , column and 3 x 3 Squares have all "
-      "Digits from 1 to 9.\r\r"
-      "Use Arrow keys or mouse Left-click to make a cell Active green.\r\r"
-      "Press keys from 1 to 9 to fill the Active cell with Digits.\r\r"
-      "Press Delete to delete value from the Active cell.",
-      "How to play NOVEMO", MsgIcon::Information, MsgButtons::Ok);
+      "Digits from 1 to 9.\n\n"
+      "Use Arrow keys or mouse Left-click to make a cell Active green.\n\n"
+      "Press keys from 1 to 9 to fill the Active cell with Digits.\n\n"
+      "Press Delete to delete value from the Active cell.");
+  platform_.messages.Show(text, platform_.text.Tr("HelpAbout", "How to play NOVEMO"),
+                          MsgIcon::Information, MsgButtons::Ok);
 }
 
 void frmMain::mnAbout_Click() {
-  const std::string text = std::string("Novemo Ver. 1.2\r\r") + "By " + NOVEMO_AUTHOR + ".\r" +
-                           "email " + NOVEMO_EMAIL + "\r" + "web " + NOVEMO_WEB;
-  platform_.messages.Show(text, "About Novemo", MsgIcon::Information, MsgButtons::Ok);
+  //: %1 the authors, %2 an email address, %3 a web address.
+  const std::string text = Args(platform_.text.Tr("HelpAbout", "Novemo Ver. 1.2\n\nBy %1.\nemail %2\nweb %3"),
+                                {NOVEMO_AUTHOR, NOVEMO_EMAIL, NOVEMO_WEB});
+  platform_.messages.Show(text, platform_.text.Tr("HelpAbout", "About Novemo"), MsgIcon::Information,
+                          MsgButtons::Ok);
 }
 
 }  // namespace novemo

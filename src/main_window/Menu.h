@@ -6,7 +6,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+#include "platform/Platform.h"
 
 namespace novemo {
 
@@ -35,7 +38,7 @@ struct MenuItem {
   MenuId id;
   MenuId parent;              // a top-level menu is its own parent
   std::string_view name;      // the item's name in the code
-  std::string_view caption;   // empty for a separator
+  std::string caption;        // empty for a separator; in the player's language
   std::string_view shortcut;  // "Ctrl+N", "F1"; empty for none
   bool separator = false;
   bool Visible = true;
@@ -47,7 +50,8 @@ struct MenuItem {
 
 class MenuBar {
  public:
-  MenuBar();
+  // Captions in the player's language.
+  explicit MenuBar(const Translator& text);
 
   MenuItem& operator[](MenuId id) { return items_[static_cast<std::size_t>(id)]; }
   const MenuItem& operator[](MenuId id) const { return items_[static_cast<std::size_t>(id)]; }

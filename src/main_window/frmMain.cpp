@@ -3,7 +3,8 @@
 namespace novemo {
 
 frmMain::frmMain(Platform platform)
-    : platform_(platform),
+    : Menu(platform.text),
+      platform_(platform),
       trayStore_{{{*this, platform.beeper},
                   {*this, platform.beeper},
                   {*this, platform.beeper},
@@ -22,7 +23,9 @@ frmMain::frmMain(Platform platform)
     Tray(k).Size(kTraySizeTwips, kTraySizeTwips);
   }
 
-  Label1.Caption = "Click on File- New Game or press Cltr+N for new game.";
+  //: Shown where the board was once a game has ended. "File" and "New Game" name the menu
+  //: and its item; write the shortcut as the menus show it.
+  Label1.Caption = platform_.text.Tr("frmMain", "Click on File- New Game or press Cltr+N for new game.");
   Label1.Left = 1080;
   Label1.Top = 3000;
   Label1.Width = 4215;

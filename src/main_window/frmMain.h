@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -113,6 +114,7 @@ class frmMain final : public TrayOwner {
   void ReadPlaces();
   LevelPlaces Places(int offset) const;
   void SavePlace(int offset, Place won);
+  void Warn(const std::string& text);
   std::vector<Place>& Unsaved(int offset) { return unsaved_[offset == kDifficultOffset ? 0 : 1]; }
 
   Platform platform_;

@@ -70,6 +70,15 @@ class MemoryStore final : public SettingsStore {
   std::map<std::string, std::string> pending_;
 };
 
+// A made-up language that marks every text it translates, so that a test can
+// tell a text that went through the catalogues from one that did not.
+class MarkedLanguage final : public Translator {
+ protected:
+  std::string Translate(std::string_view, std::string_view source) const override {
+    return "<" + std::string(source) + ">";
+  }
+};
+
 // One bundle of everything above.
 struct MemoryPlatform {
   explicit MemoryPlatform(std::uint64_t seed = 1) : random(seed) {}
@@ -79,10 +88,12 @@ struct MemoryPlatform {
   MemoryBeeper beeper;
   MemoryStore store;
   SeededRandom random;
+  SourceLanguage english;
+  const Translator* language = &english;
 
   Platform platform() { return platform(store, random); }
   Platform platform(SettingsStore& someStore, RandomSource& someRandom) {
-    return Platform{messages, input, beeper, someStore, someRandom};
+    return Platform{messages, input, beeper, someStore, someRandom, *language};
   }
 };
 

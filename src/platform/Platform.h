@@ -1,10 +1,12 @@
 #pragma once
 
 // What the game logic needs of the desktop beyond plain control data: modal
-// boxes, the beep, the per-user settings store and a random source. The game
+// boxes, the beep, the per-user settings store, a random source and the
+// player's language. The game
 // gets Qt versions of these; tests get the in-memory ones of Memory.h.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -66,6 +68,37 @@ class SettingsStore {
   virtual Report Commit() = 0;
 };
 
+// The player's language. English is the source language: where the player's
+// language has no text, the English one is shown. Texts are marked for the
+// catalogue tools as Tr("Context", "Source text") calls, or with N_ where
+// they are kept as data and translated later.
+class Translator {
+ public:
+  virtual ~Translator() = default;
+  // The text in the player's language, its line breaks as the boxes take
+  // them (a carriage return alone); catalogues keep them as line feeds.
+  std::string Tr(std::string_view context, std::string_view source) const;
+
+ protected:
+  virtual std::string Translate(std::string_view context, std::string_view source) const = 0;
+};
+
+// English: every text as written in the source.
+class SourceLanguage final : public Translator {
+ protected:
+  std::string Translate(std::string_view, std::string_view source) const override {
+    return std::string(source);
+  }
+};
+
+// `text` with %1, %2, ... replaced by `args` in one pass, so that an argument
+// that holds a % sign is never read as a placeholder.
+std::string Args(std::string_view text, std::initializer_list<std::string_view> args);
+
+// Marks a text for the catalogues where it is kept as data; Tr translates it
+// where it is used.
+#define N_(context, text) text
+
 // Uniform draws from [0, 1).
 class RandomSource {
  public:
@@ -79,6 +112,7 @@ struct Platform {
   Beeper& beeper;
   SettingsStore& store;
   RandomSource& random;
+  const Translator& text;
 };
 
 }  // namespace novemo

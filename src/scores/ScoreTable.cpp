@@ -108,19 +108,27 @@ std::string DisplayName(std::string_view name) {
   return "\u2068" + shown + "\u2069";
 }
 
-std::string TableText(const LevelPlaces& difficult, const LevelPlaces& easy) {
-  std::string text = "Top 3 Scores\r\r";
-  for (const auto& [title, places] : {std::pair{"Difficult", &difficult}, {"Easy", &easy}}) {
-    if (places == &easy) text += "\r";
-    text += title;
-    text += "\r";
+std::string TableText(const Translator& text, const LevelPlaces& difficult,
+                      const LevelPlaces& easy) {
+  //: One place of the table: %1 the place (1 to 3), %2 the player's name, %3 the time.
+  const std::string row = text.Tr("Scores", "  %1.  %2 - %3");
+  // The store keeps an empty place's name in English, for every copy of the game.
+  const std::string none = text.Tr("Scores", "None");
+  std::string table = text.Tr("Scores", "Top 3 Scores") + "\r\r";
+  const std::pair<std::string, const LevelPlaces*> levels[] = {
+      {text.Tr("Scores", "Difficult"), &difficult}, {text.Tr("Scores", "Easy"), &easy}};
+  for (const auto& [title, places] : levels) {
+    if (places == &easy) table += "\r";
+    table += title + "\r";
     for (int place = 1; place <= 3; ++place) {
-      const Place& row = (*places)[static_cast<std::size_t>(place - 1)];
-      text += "  " + std::to_string(place) + ".  " + DisplayName(row.name) + " - " +
-              ClockText(row.time) + "\r";
+      const Place& p = (*places)[static_cast<std::size_t>(place - 1)];
+      const bool empty = p.name == kNoName && WholeSeconds(p.time) == 0;
+      table += Args(row, {std::to_string(place), DisplayName(empty ? none : p.name),
+                          ClockText(p.time)}) +
+               "\r";
     }
   }
-  return text;
+  return table;
 }
 
 LevelPlaces ReadPlaces(SettingsStore& store, int offset) {
@@ -128,7 +136,7 @@ LevelPlaces ReadPlaces(SettingsStore& store, int offset) {
   for (int place = 1; place <= 3; ++place) {
     const int slot = offset + place;
     places[static_cast<std::size_t>(place - 1)] =
-        ParsePlace(store.Read(kStoreApp, kSection, Key("Player", slot), "None"),
+        ParsePlace(store.Read(kStoreApp, kSection, Key("Player", slot), kNoName),
                    store.Read(kStoreApp, kSection, Key("Time", slot), ""));
   }
   return places;

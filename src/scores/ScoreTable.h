@@ -12,8 +12,11 @@
 
 namespace novemo {
 
+// An empty place's name, as the store keeps it.
+inline constexpr const char* kNoName = "None";
+
 struct Place {
-  std::string name = "None";
+  std::string name = kNoName;
   double time = 0;  // days, as the clock counts; 0 is an empty place
   friend bool operator==(const Place&, const Place&) = default;
 };
@@ -43,7 +46,8 @@ LevelPlaces MergeWins(LevelPlaces places, const std::vector<Place>& wins);
 std::string DisplayName(std::string_view name);
 
 // The text of the score table box.
-std::string TableText(const LevelPlaces& difficult, const LevelPlaces& easy);
+std::string TableText(const Translator& text, const LevelPlaces& difficult,
+                      const LevelPlaces& easy);
 
 // The store layout: application "Novemo", section "Scores", keys Player1 to
 // Player6, Time1 to Time6 and Level.

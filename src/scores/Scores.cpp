@@ -10,6 +10,11 @@
 
 namespace novemo {
 
+// The store's warnings carry the game's name as their title.
+void frmMain::Warn(const std::string& text) {
+  platform_.messages.Show(text, "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+}
+
 LevelPlaces frmMain::Places(int offset) const {
   LevelPlaces places;
   for (int place = 1; place <= 3; ++place) {
@@ -33,16 +38,18 @@ void frmMain::ReadPlaces() {
 void frmMain::LoadScores() {
   const SettingsStore::Report report = platform_.store.Open(kStoreApp);
   if (!report.keptCopy.empty()) {
-    platform_.messages.Show("Novemo could not read its settings file\r" + report.location + "\r(" +
-                                report.reason + ").\r\rIt was kept as\r" + report.keptCopy +
-                                "\rand the game starts with an empty score table.",
-                            "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+    //: %1 and %3 are file paths; %2 says what is wrong with the file.
+    Warn(Args(platform_.text.Tr("Scores",
+                                "Novemo could not read its settings file\n%1\n(%2).\n\nIt was kept "
+                                "as\n%3\nand the game starts with an empty score table."),
+              {report.location, report.reason, report.keptCopy}));
   } else if (!report.ok) {
     storeProblemReported_ = true;
-    platform_.messages.Show("Novemo cannot use its settings file\r" + report.location + "\r(" +
-                                report.reason +
-                                ").\r\rPlaces won now are kept only while the game runs.",
-                            "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+    //: %1 is a file path; %2 says what is wrong with the file.
+    Warn(Args(platform_.text.Tr("Scores",
+                                "Novemo cannot use its settings file\n%1\n(%2).\n\nPlaces won now "
+                                "are kept only while the game runs."),
+              {report.location, report.reason}));
   }
   ReadPlaces();
   state_.LevelDifficult = ReadLevel(platform_.store);
@@ -64,12 +71,21 @@ void frmMain::SaveScores() {
   const bool winsLost = !result.ok && (!unsaved_[0].empty() || !unsaved_[1].empty());
   const bool levelLost = !result.ok && state_.LevelDifficult != storedLevel_;
   if (!winsLost && !levelLost) return;
-  const std::string what = winsLost && levelLost ? "the places won in this session and the level"
-                           : winsLost            ? "the places won in this session"
-                                                 : "the level you chose";
-  platform_.messages.Show("Novemo could not save " + what + " to\r" + result.location + "\r(" +
-                              result.reason + ").\r\rThey are lost as the game closes.",
-                          "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+  //: %1 is a file path; %2 says why it could not be written.
+  const std::string both = platform_.text.Tr(
+      "Scores",
+      "Novemo could not save the places won in this session and the level to\n%1\n(%2).\n\nThey "
+      "are lost as the game closes.");
+  const std::string wins = platform_.text.Tr(
+      "Scores",
+      "Novemo could not save the places won in this session to\n%1\n(%2).\n\nThey are lost as "
+      "the game closes.");
+  const std::string level = platform_.text.Tr(
+      "Scores",
+      "Novemo could not save the level you chose to\n%1\n(%2).\n\nThey are lost as the game "
+      "closes.");
+  Warn(Args(winsLost && levelLost ? both : winsLost ? wins : level,
+            {result.location, result.reason}));
 }
 
 // Ranked and written under the store's lock, against the places stored now.
@@ -88,11 +104,11 @@ void frmMain::SavePlace(int offset, Place won) {
     unsaved_ = {};
   } else if (!storeProblemReported_) {
     storeProblemReported_ = true;
-    platform_.messages.Show("Novemo could not save your place to\r" + result.location + "\r(" +
-                                result.reason +
-                                ").\r\rThe game keeps it while it runs and tries again when you "
-                                "quit.",
-                            "Novemo", MsgIcon::Warning, MsgButtons::Ok);
+    //: %1 is a file path; %2 says why it could not be written.
+    Warn(Args(platform_.text.Tr("Scores",
+                                "Novemo could not save your place to\n%1\n(%2).\n\nThe game keeps "
+                                "it while it runs and tries again when you quit."),
+              {result.location, result.reason}));
   }
 }
 
@@ -102,7 +118,8 @@ void frmMain::RecordScore(std::int16_t offset) {
   ReadPlaces();
   if (RankTime(Places(offset), E) != 0) {
     const std::string name =
-        platform_.input.Ask("You have reached the top 3 Scores\rPlease enter your name.", "Name");
+        platform_.input.Ask(platform_.text.Tr("Scores", "You have reached the top 3 Scores\nPlease enter your name."),
+                            platform_.text.Tr("Scores", "Name"));
     if (!name.empty()) SavePlace(offset, Place{name, E});
   }
   mnScore_Click();
@@ -111,7 +128,7 @@ void frmMain::RecordScore(std::int16_t offset) {
 void frmMain::mnScore_Click() {
   platform_.store.Refresh(kStoreApp);
   ReadPlaces();
-  platform_.messages.Show(TableText(Places(kDifficultOffset), Places(kEasyOffset)), "",
+  platform_.messages.Show(TableText(platform_.text, Places(kDifficultOffset), Places(kEasyOffset)), "",
                           MsgIcon::None, MsgButtons::Ok);
 }
 

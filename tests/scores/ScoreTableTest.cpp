@@ -61,7 +61,7 @@ TEST(Names, ShowOnOneLineCutWhenWideAndIsolatedForDirection) {
   for (const auto& [name, shown] : cases)
     EXPECT_EQ(DisplayName(name), "\u2068" + shown + "\u2069") << name;
   EXPECT_EQ(
-      TableText({At("Ann", 3725), kNone, kNone}, {kNone, kNone, At("Bo", 1)}),
+      TableText(SourceLanguage{}, {At("Ann", 3725), kNone, kNone}, {kNone, kNone, At("Bo", 1)}),
       "Top 3 Scores\r\rDifficult\r  1.  \u2068Ann\u2069 - 02:05\r  2.  \u2068None\u2069 - 00:00\r"
       "  3.  \u2068None\u2069 - 00:00\r\rEasy\r  1.  \u2068None\u2069 - 00:00\r"
       "  2.  \u2068None\u2069 - 00:00\r  3.  \u2068"

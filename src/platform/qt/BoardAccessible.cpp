@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <array>
 
 #include "generator/DigitString.h"
@@ -41,11 +42,15 @@ class CellAccessible final : public QAccessibleInterface {
     const Tray& tray = board_->Form().Tray(t);
     const QString caption = QString::fromStdString(tray.lblNo(k).Caption).trimmed();
     const bool given = tray.FixNoPos() != 0 && HasDigit(tray.FixNoPos(), k);
-    return QStringLiteral("Row %1, column %2, %3%4")
+    //: A cell of the board as a screen reader names it: %1 its row, %2 its column (1 to 9),
+    //: %3 its digit; a given digit is printed in the puzzle and cannot be changed.
+    const char* name = given                ? QT_TRANSLATE_NOOP("Board", "Row %1, column %2, %3, given")
+                       : !caption.isEmpty() ? QT_TRANSLATE_NOOP("Board", "Row %1, column %2, %3")
+                                            : QT_TRANSLATE_NOOP("Board", "Row %1, column %2, empty");
+    return QCoreApplication::translate("Board", name)
         .arg(index_ / 9 + 1)
         .arg(index_ % 9 + 1)
-        .arg(caption.isEmpty() ? QStringLiteral("empty") : caption)
-        .arg(given ? QStringLiteral(", given") : QString());
+        .arg(caption);
   }
 
   QRect rect() const override {
@@ -72,7 +77,9 @@ class CellAccessible final : public QAccessibleInterface {
 class BoardAccessible final : public QAccessibleWidget {
  public:
   explicit BoardAccessible(BoardView* board)
-      : QAccessibleWidget(board, QAccessible::Table, QStringLiteral("Board")), board_(board) {}
+      : QAccessibleWidget(board, QAccessible::Table,
+                          //: The Sudoku grid, as a screen reader names it.
+                          QCoreApplication::translate("Board", "Board")), board_(board) {}
   ~BoardAccessible() override {
     for (const QAccessible::Id id : cells_) {
       if (id != 0) QAccessible::deleteAccessibleInterface(id);

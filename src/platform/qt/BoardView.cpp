@@ -33,6 +33,9 @@ QPoint TrayOrigin(std::int16_t t) {
 BoardView::BoardView(frmMain& form, QWidget* parent) : QWidget(parent), form_(form) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The board reads the same in every language: in a right-to-left one its
+  // squares, cells and digits stay where they are, and the arrows move as drawn.
+  setLayoutDirection(Qt::LeftToRight);
   // A bold 24-point sans face: 32 pixels at 96 dots per inch.
   digitFont_.setStyleHint(QFont::SansSerif);
   digitFont_.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"),

@@ -86,7 +86,8 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
   Place(*shape1_, form_.Shape1.Left, form_.Shape1.Top, form_.Shape1.Width, form_.Shape1.Height);
 
   lblTime_ = new QLabel(client_);
-  lblTime_->setAccessibleDescription(QStringLiteral("Game time, minutes and seconds"));
+  lblTime_->setAccessibleDescription(
+      QCoreApplication::translate("Board", "Game time, minutes and seconds"));
   QFont clockFont;
   clockFont.setStyleHint(QFont::SansSerif);
   clockFont.setPixelSize(18);  // 13.5 points

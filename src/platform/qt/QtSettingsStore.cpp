@@ -1,5 +1,6 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -51,6 +52,12 @@ class PrivateCopy {
 // file cannot be replaced while another program has it open without sharing
 // its deletion (an antivirus scan, the search indexer, another copy reading
 // it), so a failed replace is tried again for a while.
+// Why the store cannot be used, in the player's language: the logic puts it
+// into its warnings as it is.
+std::string Reason(const char* why) {
+  return QCoreApplication::translate("SettingsStore", why).toStdString();
+}
+
 QString Replace(const QString& path, const QByteArray& bytes) {
   const QDeadlineTimer patience(5000);
   for (;;) {
@@ -95,8 +102,8 @@ struct QtSettingsStore::Store {
     lock = std::make_unique<QLockFile>(path + QStringLiteral(".game.lock"));
     if (!lock->tryLock(5000)) {
       lockProblem = lock->error() == QLockFile::LockFailedError
-                        ? "another copy of the game kept it locked"
-                        : "no lock file can be made beside it";
+                        ? Reason(QT_TRANSLATE_NOOP("SettingsStore", "another copy of the game kept it locked"))
+                        : Reason(QT_TRANSLATE_NOOP("SettingsStore", "no lock file can be made beside it"));
       lock.reset();
     }
   }
@@ -112,15 +119,15 @@ struct QtSettingsStore::Store {
     }
     if (!kept.isEmpty() && QFile::rename(path, kept)) {
       report.keptCopy = Shown(kept);
-      report.reason = "it is not in the expected format";
+      report.reason = Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not in the expected format"));
     } else if (QFileInfo::exists(path)) {
       report = {false,
                 report.location,
-                "it is not in the expected format, and it cannot be kept beside itself",
+                Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not in the expected format, and it cannot be kept beside itself")),
                 {}};
     }
     lock.reset();
-    if (report.ok && !Load()) report = {false, report.location, "it cannot be read", {}};
+    if (report.ok && !Load()) report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be read")), {}};
   }
 };
 
@@ -153,10 +160,10 @@ SettingsStore::Report QtSettingsStore::Open(std::string_view app) {
   if (info.exists() && !info.isFile()) {
     store.report.ok = false;
     store.report.reason =
-        info.isDir() ? "a folder stands where the file belongs" : "it is not a regular file";
+        info.isDir() ? Reason(QT_TRANSLATE_NOOP("SettingsStore", "a folder stands where the file belongs")) : Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not a regular file"));
   } else if (!store.Load()) {
     store.report.ok = false;
-    store.report.reason = "it cannot be read";
+    store.report.reason = Reason(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be read"));
   } else if (store.unreadable) {
     store.SetAsideUnreadable();
   }
@@ -223,9 +230,9 @@ SettingsStore::Report QtSettingsStore::Commit() {
       }
       QFile made(copy.Path());
       if (!copied || !made.open(QIODevice::ReadOnly)) {
-        report = {false, report.location, "no private copy of it can be written", {}};
+        report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "no private copy of it can be written")), {}};
       } else if (!QDir().mkpath(QFileInfo(store.path).absolutePath())) {
-        report = {false, report.location, "its folder cannot be created", {}};
+        report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "its folder cannot be created")), {}};
       } else if (const QString error = Replace(store.path, made.readAll()); !error.isEmpty()) {
         report = {false, report.location, error.toStdString(), {}};
       }
@@ -234,7 +241,7 @@ SettingsStore::Report QtSettingsStore::Commit() {
       store.Load();
       for (const auto& [key, value] : store.written) {
         if (report.ok && (!store.values || store.values->value(key).toString() != value)) {
-          report = {false, report.location, "what was written does not read back", {}};
+          report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "what was written does not read back")), {}};
         }
       }
     }

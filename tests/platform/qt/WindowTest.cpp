@@ -35,7 +35,7 @@ class RealWindow : public ::testing::Test {
   explicit RealWindow(bool realBoxes = false)
       : platform{realBoxes ? static_cast<MessageDialog&>(boxes) : memory.messages,
                  realBoxes ? static_cast<InputDialog&>(nameBox) : memory.input, memory.beeper,
-                 store, memory.random} {
+                 store, memory.random, *memory.language} {
     window.HostBoxes(host);
     form.Form_Load();
     window.Sync();
