@@ -18,8 +18,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-droid-fallback
           desktop-file-utils dpkg-dev file appstream
           xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon at-spi2-core python3-pyatspi
           xdotool imagemagick tigervnc-viewer weston qt6-wayland)
@@ -27,6 +27,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 # The Windows build: the cross compiler, Debian's Qt (its host tools, and its
 # source to build for Windows), Wine, and what the checks of the real window use.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
+                  qt6-l10n-tools qt6-translations-l10n
                   dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
                   nsis xvfb xauth xdotool x11-utils xclip imagemagick libwine-dev)
 

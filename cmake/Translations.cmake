@@ -5,8 +5,6 @@
 # as resources under :/i18n, so the game carries every language it speaks.
 #   cmake --build build --target novemo_update_catalogues
 # brings the catalogues up to date with the texts in src/ (lupdate).
-set(NOVEMO_LANGUAGES de fr es it pt_BR ru pl ja zh_CN ar)
-
 find_program(NOVEMO_LRELEASE lrelease HINTS /usr/lib/qt6/bin ${QT6_INSTALL_PREFIX}/bin REQUIRED)
 find_program(NOVEMO_LCONVERT lconvert HINTS /usr/lib/qt6/bin ${QT6_INSTALL_PREFIX}/bin REQUIRED)
 find_program(NOVEMO_LUPDATE lupdate HINTS /usr/lib/qt6/bin ${QT6_INSTALL_PREFIX}/bin)

@@ -81,7 +81,8 @@ class MarkedLanguage final : public Translator {
 
 // One bundle of everything above.
 struct MemoryPlatform {
-  explicit MemoryPlatform(std::uint64_t seed = 1) : random(seed) {}
+  explicit MemoryPlatform(std::uint64_t seed = 1, const Translator* speaking = nullptr)
+      : random(seed), language(speaking != nullptr ? speaking : &english) {}
 
   MemoryMessages messages;
   MemoryInput input;
@@ -89,7 +90,7 @@ struct MemoryPlatform {
   MemoryStore store;
   SeededRandom random;
   SourceLanguage english;
-  const Translator* language = &english;
+  const Translator* language;
 
   Platform platform() { return platform(store, random); }
   Platform platform(SettingsStore& someStore, RandomSource& someRandom) {

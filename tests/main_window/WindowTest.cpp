@@ -26,5 +26,33 @@ TEST(StartUp, TheStoredLevelIsCheckedAndTheCentreCellIsActive) {
   }
 }
 
+// Every text the player meets is in the player's language; the store stays in
+// English, so that copies of the game in other languages share it.
+TEST(Language, EveryTextIsTheLanguagesAndTheStoreNone) {
+  const MarkedLanguage marked;
+  Game game(marked);
+  game.memory.store.openReport = {false, "here", "broken", {}};
+  game.Load();
+  game.memory.messages.answers.push_back(MsgAnswer::No);
+  for (const MenuId item : {MenuId::mnGiveup, MenuId::mnHow, MenuId::mnAbout})
+    game.form.MenuClick(item);
+  game.Win("Ann");
+  game.form.mnExit_Click();
+  std::vector<std::string> texts = {game.form.Label1.Caption, game.memory.input.asked.at(0).prompt,
+                                    game.memory.input.asked.at(0).title};
+  for (const MenuItem& item : game.form.Menu.Items())
+    if (!item.separator) texts.push_back(item.caption);
+  for (const auto& box : game.memory.messages.shown) {
+    texts.push_back(box.text);
+    if (box.title != "Novemo" && !box.title.empty()) texts.push_back(box.title);
+  }
+  EXPECT_EQ(texts.size(), 26u);  // 13 menus, hint, name box, 6 boxes and 4 of their titles
+  for (const std::string& text : texts)
+    EXPECT_EQ(text.substr(0, 1), "<") << text;
+  EXPECT_NE(game.Last().find("\u2068<None>\u2069"), std::string::npos) << game.Last();
+  EXPECT_EQ(game.Stored("Player5"), "None");
+  EXPECT_EQ(game.Stored("Player4") + game.Stored("Level"), "AnnFalse");
+}
+
 }  // namespace
 }  // namespace novemo

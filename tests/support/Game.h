@@ -36,6 +36,7 @@ inline std::string Shown(int digit) {
 
 struct Game {
   explicit Game(std::uint64_t seed = 1) : memory(seed), form(memory.platform()) {}
+  explicit Game(const Translator& language) : memory(1, &language), form(memory.platform()) {}
   Game(std::uint64_t seed, SettingsStore& store)
       : memory(seed), form(memory.platform(store, memory.random)) {}
 

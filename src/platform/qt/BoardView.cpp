@@ -33,9 +33,6 @@ QPoint TrayOrigin(std::int16_t t) {
 BoardView::BoardView(frmMain& form, QWidget* parent) : QWidget(parent), form_(form) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  // The board reads the same in every language: in a right-to-left one its
-  // squares, cells and digits stay where they are, and the arrows move as drawn.
-  setLayoutDirection(Qt::LeftToRight);
   // A bold 24-point sans face: 32 pixels at 96 dots per inch.
   digitFont_.setStyleHint(QFont::SansSerif);
   digitFont_.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"),
@@ -112,6 +109,9 @@ void BoardView::Sync() {
 
 void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  // A digit's text (a space, then the digit) has no direction of its own: it
+  // would take the application's, and a right-to-left one moves the digit.
+  painter.setLayoutDirection(Qt::LeftToRight);
   const QRect dirty = event->rect();
   painter.fillRect(dirty, ToColor(form_.Picture1.BackColor));
   painter.setFont(digitFont_);

@@ -63,19 +63,7 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
 
   // Created bottom first: the board covers the hint label while in view.
   label1_ = new QLabel(client_);
-  // The 8-point dialog font, a pixel smaller where the face at hand is wider
-  // than the label.
-  QFont dialogFont = label1_->font();
-  const QString hint = QString::fromStdString(form_.Label1.Caption);
-  for (int pixels = 11; pixels >= 9; --pixels) {
-    dialogFont.setPixelSize(pixels);
-    if (QFontMetrics(dialogFont).horizontalAdvance(hint) <= TwipsToPixels(form_.Label1.Width)) {
-      break;
-    }
-  }
-  label1_->setFont(dialogFont);
-  label1_->setText(hint);
-  Place(*label1_, form_.Label1.Left, form_.Label1.Top, form_.Label1.Width, form_.Label1.Height);
+  PlaceHint();
 
   board_ = new BoardView(form_, client_);
   board_->afterEvent = [this] { Sync(); };
@@ -102,6 +90,34 @@ MainWindow::MainWindow(frmMain& form) : form_(form) {
   BuildMenus();
   Sync();
   board_->setFocus(Qt::OtherFocusReason);
+}
+
+// The hint in the 8-point dialog font, a pixel smaller where the face at hand
+// is wider than the label. A translation that does not fit even so wraps, in
+// the dialog font, onto lines across the room the board frees: the hint is
+// seen only while the board is out of view.
+void MainWindow::PlaceHint() {
+  const Label& hint = form_.Label1;
+  const QString text = QString::fromStdString(hint.Caption);
+  QFont font = label1_->font();
+  for (int pixels = 11; pixels >= 9; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(text) <= TwipsToPixels(hint.Width)) break;
+  }
+  label1_->setText(text);
+  if (QFontMetrics(font).horizontalAdvance(text) <= TwipsToPixels(hint.Width)) {
+    label1_->setFont(font);
+    Place(*label1_, hint.Left, hint.Top, hint.Width, hint.Height);
+    return;
+  }
+  font.setPixelSize(11);
+  label1_->setFont(font);
+  label1_->setWordWrap(true);
+  label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  const PictureBox& board = form_.Picture1;
+  const QRect room(TwipsToPixels(board.Left + kHintMargin), TwipsToPixels(hint.Top),
+                   TwipsToPixels(board.Width - 2 * kHintMargin), 0);
+  label1_->setGeometry(room.adjusted(0, 0, 0, label1_->heightForWidth(room.width())));
 }
 
 void MainWindow::Place(QWidget& widget, int left, int top, int width, int height) {

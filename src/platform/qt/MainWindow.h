@@ -33,6 +33,7 @@ class MainWindow final : public QMainWindow {
 
   BoardView& Board() { return *board_; }
   QWidget& Client() { return *client_; }
+  QLabel& Hint() { return *label1_; }
   QAction& Action(MenuId id) { return *actions_[static_cast<std::size_t>(id)]; }
 
  protected:
@@ -41,6 +42,8 @@ class MainWindow final : public QMainWindow {
  private:
   void BuildMenus();
   void Place(QWidget& widget, int left, int top, int width, int height);
+  void PlaceHint();
+  static constexpr int kHintMargin = 120;  // twips: the gap around the squares
 
   frmMain& form_;
   QWidget* client_ = nullptr;

@@ -113,19 +113,57 @@ def check(app):
     wait_for("every cell back, and told", lambda: seen(True) and shown == [0, 1])
 
 
-config = tempfile.TemporaryDirectory()
-game = subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL, env=dict(
-    os.environ, XDG_CONFIG_HOME=config.name, QT_QPA_PLATFORM="xcb",
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+def extents(node, origin):  # where a node lies in its window
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (box.x - origin.x, box.y - origin.y, box.width, box.height)
+
+
+def cell_places(app):
+    window = app.getChildAtIndex(0).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    board = wait_for("the board", lambda: next(
+        (t for t in (find(app, ["table"], n) for n in ("Board", "Spielfeld", "لوحة اللعب")) if t), None))
+    return [extents(board.getChildAtIndex(i), window) for i in range(81)]
+
+
+def german(app):  # the game's words and Qt's own buttons, in one language
+    for name in ("Datei", "Schwierigkeit", "Hilfe"):
+        wait_for(name, lambda: find(app, ["menu item"], name))
+    board = wait_for("the board", lambda: find(app, ["table"], "Spielfeld"))
+    assert board.getChildAtIndex(0).name.startswith("Zeile 1, Spalte 1, "), board.getChildAtIndex(0).name
+    question = wait_for("the Give Up question", lambda: click(board.getChildAtIndex(40)) or
+                        key(ord("g"), control=True) or find(app, ["dialog", "alert"], "Aufgeben"))
+    assert find(question, ["push button"], "Ja") and find(question, ["push button"], "Nein")
+
+
+def arabic(app, english_cells):  # menus mirrored, the board as in English
+    window = app.getChildAtIndex(0).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    file, help = (wait_for(n, lambda: find(app, ["menu item"], n)) for n in ("ملف", "مساعدة"))
+    assert extents(file, window)[0] > extents(help, window)[0], "the menu bar is not mirrored"
+    assert cell_places(app) == english_cells, "the board moved"
+
+
+def play(language, body):
+    config = tempfile.TemporaryDirectory()
+    game = subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL, env=dict(
+        os.environ, XDG_CONFIG_HOME=config.name, QT_QPA_PLATFORM="xcb",
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE="", LC_ALL="", LC_MESSAGES="", LANG=language))
+    try:
+        app = wait_for("the game on the AT-SPI bus", lambda: next(
+            (a for a in desktop if a and a.name == "Novemo"), None) or game.poll() is not None)
+        assert app is not True, "the game exited with %d" % game.returncode
+        return body(app)
+    finally:
+        game.terminate()
+        game.wait()
+        wait_for("the game gone", lambda: not any(a and a.name == "Novemo" for a in desktop))
+
+
 try:
-    app = wait_for("the game on the AT-SPI bus", lambda: next(
-        (a for a in desktop if a and a.name == "Novemo"), None) or game.poll() is not None)
-    assert app is not True, "the game exited with %d" % game.returncode
-    check(app)
-    print("81 named cells; the focus follows the frame and is told; hidden after Give Up")
+    english_cells = play("C.UTF-8", lambda app: check(app) or cell_places(app))
+    play("de_DE.UTF-8", german)
+    play("ar_EG.UTF-8", lambda app: arabic(app, english_cells))
+    print("81 named cells; the focus follows the frame and is told; hidden after Give Up;"
+          " German words and buttons; Arabic menus mirrored, the board as in English")
 except Exception as error:  # dbus-run-session's error output is the daemon's noise
     print("failed: %s: %s" % (type(error).__name__, error))
     sys.exit(1)
-finally:
-    game.terminate()
-    game.wait()

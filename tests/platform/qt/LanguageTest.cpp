@@ -1,0 +1,141 @@
+// The game in the player's language: which one it chooses, its catalogues,
+// and the real window in every language it speaks.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <memory>
+
+#include "platform/Memory.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtLanguage.h"
+
+namespace novemo {
+namespace {
+
+TEST(Language, IsTheFirstOfTheDesktopsThatTheGameSpeaks) {
+  const QStringList spoken = {"de", "pt_BR", "zh_CN", "ar"};
+  const struct {
+    QStringList preferred;
+    const char* chosen;
+  } cases[] = {
+      {{"de-DE", "de-Latn-DE", "de"}, "de"},
+      {{"de-AT", "de"}, "de"},                     // another country's German
+      {{"fr-FR", "fr", "de-DE", "de"}, "de"},      // the next language the game speaks
+      {{"pt-PT", "pt"}, "pt_BR"},                  // the same language and script
+      {{"zh-TW", "zh-Hant-TW", "zh-Hant"}, "en"},  // another script: not Simplified Chinese
+      {{"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
+      {{"ar-EG", "ar"}, "ar"},
+      {{"en-GB", "de-DE"}, "en"},  // English first: the source texts
+      {{"C"}, "en"},
+      {{"C", "de-DE"}, "de"},
+      {{}, "en"},
+  };
+  for (const auto& [preferred, chosen] : cases)
+    EXPECT_EQ(ChooseLanguage(preferred, spoken), QString::fromLatin1(chosen))
+        << preferred.join(' ').toStdString();
+  QStringList built = QStringLiteral(NOVEMO_LANGUAGES).split(QLatin1Char(' '));
+  built.sort();
+  EXPECT_EQ(GameLanguages(), built);  // every catalogue is in the program
+}
+
+// Each catalogue entry is finished and carries its source's placeholders,
+// line breaks and (no) access keys.
+TEST(Language, CataloguesAreFinishedAndKeepTheirPlaceholders) {
+  const QDir folder(QStringLiteral(NOVEMO_SOURCE_DIR "/translations"));
+  if (!folder.exists()) GTEST_SKIP() << "no source tree here";
+  const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+  const auto marks = [&](const QString& text) {
+    QStringList found;
+    for (const auto& match : placeholder.globalMatch(text))
+      found << match.captured();
+    found.sort();
+    return found << QString::number(text.count(QLatin1Char('\n')))
+                 << QString::number(text.count(QLatin1Char('&')));
+  };
+  const QStringList files = folder.entryList({QStringLiteral("novemo_*.ts")});
+  EXPECT_EQ(files.size(), GameLanguages().size());  // and no catalogue is left out
+  for (const QString& name : files) {
+    QFile file(folder.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader ts(&file);
+    QString source;
+    int messages = 0;
+    while (!ts.atEnd()) {
+      if (ts.readNext() != QXmlStreamReader::StartElement) continue;
+      if (ts.name() == QLatin1String("source")) source = ts.readElementText();
+      if (ts.name() != QLatin1String("translation")) continue;
+      const bool unfinished = !ts.attributes().value(QLatin1String("type")).isEmpty();
+      const QString translation = ts.readElementText();
+      ++messages;
+      EXPECT_TRUE(!unfinished && !translation.trimmed().isEmpty())
+          << name.toStdString() << ": " << source.toStdString();
+      EXPECT_EQ(marks(translation), marks(source))
+          << name.toStdString() << ": " << translation.toStdString();
+    }
+    EXPECT_FALSE(ts.hasError()) << name.toStdString();
+    EXPECT_GT(messages, 40) << name.toStdString();
+  }
+}
+
+// The game in its window, in one language, with the same puzzle in each.
+struct Window {
+  explicit Window(const QString& language) : language(language) {
+    memory.language = &this->language;
+    form.Form_Load();
+    window.Sync();
+    window.show();
+  }
+  QImage Board() { return window.Board().grab().toImage(); }
+  QRect Title(MenuId id) { return window.menuBar()->actionGeometry(&window.Action(id)); }
+
+  QtLanguage language;
+  MemoryPlatform memory{7};
+  frmMain form{memory.platform()};
+  MainWindow window{form};
+};
+
+class EveryLanguage : public ::testing::TestWithParam<QString> {};
+
+// Nothing is cut off, the board is the same in every language and direction,
+// and the arrows move as drawn.
+TEST_P(EveryLanguage, TextsFitTheirRoomAndTheBoardStaysAsInEnglish) {
+  static const QImage english = Window(QStringLiteral("en")).Board();
+  Window game(GetParam());
+  // The menu bar's titles on one line, inside the window.
+  for (const MenuId id : {MenuId::mnFile, MenuId::mnLevel, MenuId::mnHelp}) {
+    EXPECT_EQ(game.Title(id).top(), game.Title(MenuId::mnFile).top());
+    EXPECT_TRUE(game.window.menuBar()->rect().contains(game.Title(id)));
+  }
+  const bool rightToLeft = GetParam() == QLatin1String("ar");
+  EXPECT_EQ(game.Title(MenuId::mnFile).x() > game.Title(MenuId::mnHelp).x(), rightToLeft);
+  // The hint whole, where the board is out of view; English's as it always was.
+  const QLabel& hint = game.window.Hint();
+  const QRect needs = hint.fontMetrics().boundingRect(
+      QRect(0, 0, hint.width(), 1000),
+      int(hint.alignment()) | (hint.wordWrap() ? Qt::TextWordWrap : 0), hint.text());
+  EXPECT_TRUE(needs.width() <= hint.width() && needs.height() <= hint.height())
+      << hint.text().toStdString();
+  EXPECT_TRUE(QRect(0, 32, 393, 393).contains(hint.geometry()));
+  if (GetParam() == QLatin1String("en")) {
+    EXPECT_EQ(hint.geometry(), QRect(72, 200, 281, 17));
+  }
+  EXPECT_EQ(game.Board(), english);
+  QTest::keyClick(&game.window.Board(), Qt::Key_Left);
+  EXPECT_EQ(game.form.State().ActiveCell, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, EveryLanguage,
+    ::testing::ValuesIn(QStringLiteral(NOVEMO_LANGUAGES " en").split(QLatin1Char(' '))),
+    [](const auto& info) { return info.param.toStdString(); });
+
+}  // namespace
+}  // namespace novemo
