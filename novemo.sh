@@ -27,7 +27,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev qt6-l10n-
 # The Windows build: the cross compiler, Debian's Qt (its host tools, and its
 # source to build for Windows), Wine, and what the checks of the real window use.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
-                  qt6-l10n-tools qt6-translations-l10n
+                  qt6-l10n-tools qt6-translations-l10n locales
                   dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
                   nsis xvfb xauth xdotool x11-utils xclip imagemagick libwine-dev)
 
@@ -160,6 +160,9 @@ case "${1:-}" in
     # A private Wine user: no prompts for the .NET and HTML engines it never needs.
     # Wine hands QT_* variables to no Windows program: WINEQT_* reach them as QT_*.
     export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine's display language follows LANG: English, whatever this machine's.
+    unset LC_ALL LC_MESSAGES LANGUAGE
+    export LANG=C.UTF-8
     wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
     [ -d "$WINEPREFIX/drive_c/windows" ] || "$wine" wineboot --init >/dev/null 2>&1
     fonts='Z:\usr\share\fonts\truetype\dejavu'
@@ -169,6 +172,12 @@ case "${1:-}" in
       WINEQT_QPA_FONTDIR=$fonts WINEQT_SCALE_FACTOR=$scale NOVEMO_WINE_LABEL=" at scale $scale" \
         wine_tests build-windows/tests/novemo_qt_tests.exe --gtest_filter='RealWindow.*'
     done
+    # German, as a Windows user whose display language it is sees the game.
+    # Wine takes it from LANG where this machine has the locale: one of our own.
+    locales=build-windows/locale
+    [ -d "$locales/de_DE.UTF-8" ] || localedef -i de_DE -f UTF-8 "$locales/de_DE.UTF-8"
+    LANG=de_DE.UTF-8 LOCPATH=$PWD/$locales NOVEMO_EXPECT_LANGUAGE=de NOVEMO_WINE_LABEL=" in German" \
+      wine_tests build-windows/tests/novemo_qt_tests.exe --gtest_filter='Language.*'
     ls -l build-windows/novemo-*-windows-x64* | awk '{printf "novemo: %s, %d bytes\n", $9, $5}'
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
       tests/app/windows_test.sh build-windows data/windows/novemo.nsi
@@ -195,6 +204,8 @@ case "${1:-}" in
     dir=$(cd "${2:?usage: ./novemo.sh uia DIR}" && pwd)
     WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+    unset LC_ALL LC_MESSAGES LANGUAGE
+    export LANG=C.UTF-8  # the cells' names are checked in English
     trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
     echo "novemo: UI Automation under $(wine --version)"
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c \

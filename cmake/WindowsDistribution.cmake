@@ -22,7 +22,8 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${_name}-setup.exe ${PROJECT_BIN
   COMMAND ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/${_name}.zip --format=zip
           novemo-${PROJECT_VERSION}
   WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/dist
-  DEPENDS novemo novemo-generate ${_nsi} ${_stage}/COPYING.txt ${_stage}/README.txt
+  DEPENDS novemo novemo-generate ${_nsi} ${PROJECT_SOURCE_DIR}/data/windows/languages.nsh
+          ${_stage}/COPYING.txt ${_stage}/README.txt
   VERBATIM)
 add_custom_target(windows_dist ALL
   DEPENDS ${PROJECT_BINARY_DIR}/${_name}-setup.exe ${PROJECT_BINARY_DIR}/${_name}.zip)

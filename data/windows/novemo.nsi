@@ -55,7 +55,21 @@ Var Earlier  ; the folder of the install the uninstall entry records, if any
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; English first: the language of a Windows that speaks none of the others.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "Arabic"
+; A message that a language lacks is an error, not English in its place.
+!pragma warning error 6040
+!include "languages.nsh"  ; beside this script: makensis works in its folder
 
 ; Says why, and ends with the exit code, before anything is changed.
 !macro Refuse TEXT CODE
@@ -89,9 +103,9 @@ Var Earlier  ; the folder of the install the uninstall entry records, if any
       ${If} $R0 == 0
         Return
       ${EndIf}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Novemo is running from $0.$\r$\nClose every copy of it, then choose Retry." \
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(Running)" \
         /SD IDCANCEL IDRETRY again
-      !insertmacro Refuse "Novemo is running from $0: nothing was changed." 32
+      !insertmacro Refuse "$(RunningRefused)" 32
       again:
     ${Loop}
   FunctionEnd
@@ -113,7 +127,7 @@ Function .onInit
     UserInfo::GetAccountType
     Pop $1
     ${If} $1 != "Admin"
-      !insertmacro Refuse "Installing Novemo for every user needs an administrator." 740
+      !insertmacro Refuse "$(NeedAdminInstall)" 740
     ${EndIf}
     StrCpy $AllUsers 1
     SetShellVarContext all
@@ -136,7 +150,7 @@ Function FolderProblem
   ${If} $1 == 1
   ${AndIf} $INSTDIR != $Earlier
   ${AndIfNot} ${FileExists} "$INSTDIR\novemo.exe"
-    StrCpy $R0 "$INSTDIR already holds other files.$\r$\nChoose an empty folder or a new one for Novemo."
+    StrCpy $R0 "$(FolderNotEmpty)"
   ${EndIf}
 FunctionEnd
 
@@ -164,7 +178,7 @@ Section
     Call WaitWhileRunning
     ExecWait '"$Earlier\uninstall.exe" /S _?=$Earlier' $1
     ${If} $1 != 0
-      !insertmacro Refuse "The earlier Novemo in $Earlier could not be removed." 5
+      !insertmacro Refuse "$(EarlierNotRemoved)" 5
     ${EndIf}
     Delete "$Earlier\uninstall.exe"
     RMDir "$Earlier"
@@ -176,7 +190,7 @@ Section
     nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR" /inheritance:r /grant:r *S-1-5-32-544:(OI)(CI)F *S-1-5-18:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX'
     Pop $1
     ${If} $1 != 0
-      !insertmacro Refuse "The permissions of $INSTDIR could not be set." 5
+      !insertmacro Refuse "$(PermissionsNotSet)" 5
     ${EndIf}
   ${EndIf}
   SetOutPath "$INSTDIR"
@@ -205,7 +219,7 @@ Function un.onInit
     UserInfo::GetAccountType
     Pop $1
     ${If} $1 != "Admin"
-      !insertmacro Refuse "Removing Novemo for every user needs an administrator:$\r$\nrun it from an administrator's prompt." 740
+      !insertmacro Refuse "$(NeedAdminRemove)" 740
     ${EndIf}
   ${EndIf}
 FunctionEnd
@@ -221,7 +235,7 @@ Section "Uninstall"
   Delete "$INSTDIR\COPYING.txt"
   Delete "$INSTDIR\README.txt"
   ${If} ${Errors}
-    !insertmacro Refuse "Some of Novemo's files in $INSTDIR could not be removed; Novemo stays listed to be removed again." 5
+    !insertmacro Refuse "$(FilesNotRemoved)" 5
   ${EndIf}
   ; Run in place (_?=), the uninstaller cannot remove itself: whoever ran it does.
   Delete "$INSTDIR\uninstall.exe"

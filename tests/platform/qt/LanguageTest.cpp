@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -44,6 +46,20 @@ TEST(Language, IsTheFirstOfTheDesktopsThatTheGameSpeaks) {
   QStringList built = QStringLiteral(NOVEMO_LANGUAGES).split(QLatin1Char(' '));
   built.sort();
   EXPECT_EQ(GameLanguages(), built);  // every catalogue is in the program
+}
+
+// The desktop's language, as the running program takes it, on every system:
+// NOVEMO_EXPECT_LANGUAGE names the language the environment asks for.
+TEST(Language, FollowsTheDesktopWithQtsOwnButtons) {
+  const QString expected = qEnvironmentVariable("NOVEMO_EXPECT_LANGUAGE");
+  if (expected.isEmpty()) GTEST_SKIP() << "NOVEMO_EXPECT_LANGUAGE is not set";
+  const QString chosen = ChooseLanguage(QLocale::system().uiLanguages(), GameLanguages());
+  ASSERT_EQ(chosen, expected) << QLocale::system().uiLanguages().join(' ').toStdString();
+  const QtLanguage language(chosen);
+  QMessageBox box;
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  EXPECT_NE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
+  EXPECT_NE(language.Tr("Menu", "File"), "File");
 }
 
 // Each catalogue entry is finished and carries its source's placeholders,
