@@ -14,10 +14,9 @@ void frmMain::Timer1_Timer() {
 void frmMain::mnGiveup_Click() {
   // The board goes out of view before the question; the clock keeps running.
   Picture1.Left = kBoardHiddenLeft;
-  const MsgAnswer answer =
-      platform_.messages.Show(platform_.text.Tr("Clock", "Are yuo sure you want to give up?"),
-                              platform_.text.Tr("Clock", "Give Up"), MsgIcon::Question,
-                              MsgButtons::YesNo);
+  const MsgAnswer answer = platform_.messages.Show(
+      platform_.text.Tr("Clock", "Are yuo sure you want to give up?"),
+      platform_.text.Tr("Clock", "Give Up"), MsgIcon::Question, MsgButtons::YesNo);
   if (answer == MsgAnswer::Yes) {
     Timer1.Enabled = false;
     Picture1.Left = kBoardHiddenLeft;

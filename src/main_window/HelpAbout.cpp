@@ -31,10 +31,11 @@ void frmMain::mnHow_Click() {
 
 void frmMain::mnAbout_Click() {
   //: %1 the authors, %2 an email address, %3 a web address.
-  const std::string text = Args(platform_.text.Tr("HelpAbout", "Novemo Ver. 1.2\n\nBy %1.\nemail %2\nweb %3"),
-                                {NOVEMO_AUTHOR, NOVEMO_EMAIL, NOVEMO_WEB});
-  platform_.messages.Show(text, platform_.text.Tr("HelpAbout", "About Novemo"), MsgIcon::Information,
-                          MsgButtons::Ok);
+  const std::string text =
+      Args(platform_.text.Tr("HelpAbout", "Novemo Ver. 1.2\n\nBy %1.\nemail %2\nweb %3"),
+           {NOVEMO_AUTHOR, NOVEMO_EMAIL, NOVEMO_WEB});
+  platform_.messages.Show(text, platform_.text.Tr("HelpAbout", "About Novemo"),
+                          MsgIcon::Information, MsgButtons::Ok);
 }
 
 }  // namespace novemo

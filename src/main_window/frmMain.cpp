@@ -25,7 +25,8 @@ frmMain::frmMain(Platform platform)
 
   //: Shown where the board was once a game has ended. "File" and "New Game" name the menu
   //: and its item; write the shortcut as the menus show it.
-  Label1.Caption = platform_.text.Tr("frmMain", "Click on File- New Game or press Cltr+N for new game.");
+  Label1.Caption =
+      platform_.text.Tr("frmMain", "Click on File- New Game or press Cltr+N for new game.");
   Label1.Left = 1080;
   Label1.Top = 3000;
   Label1.Width = 4215;

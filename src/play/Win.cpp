@@ -15,8 +15,7 @@ void frmMain::AnnounceWin() {
   Picture1.Left = kBoardHiddenLeft;
   Timer1.Enabled = false;  // the time spent on the messages does not count
   platform_.messages.Show(platform_.text.Tr("Win", "Congratulations!!   You won!!"),
-                          platform_.text.Tr("Win", "Result"), MsgIcon::Information,
-                          MsgButtons::Ok);
+                          platform_.text.Tr("Win", "Result"), MsgIcon::Information, MsgButtons::Ok);
   RecordScore(state_.LevelDifficult ? 0 : 3);
   Menu[MenuId::mnGiveup].Enabled = false;
 }

@@ -84,7 +84,9 @@ void frmMain::SaveScores() {
       "Scores",
       "Novemo could not save the level you chose to\n%1\n(%2).\n\nThey are lost as the game "
       "closes.");
-  Warn(Args(winsLost && levelLost ? both : winsLost ? wins : level,
+  Warn(Args(winsLost && levelLost ? both
+            : winsLost            ? wins
+                                  : level,
             {result.location, result.reason}));
 }
 
@@ -117,9 +119,9 @@ void frmMain::RecordScore(std::int16_t offset) {
   platform_.store.Refresh(kStoreApp);
   ReadPlaces();
   if (RankTime(Places(offset), E) != 0) {
-    const std::string name =
-        platform_.input.Ask(platform_.text.Tr("Scores", "You have reached the top 3 Scores\nPlease enter your name."),
-                            platform_.text.Tr("Scores", "Name"));
+    const std::string name = platform_.input.Ask(
+        platform_.text.Tr("Scores", "You have reached the top 3 Scores\nPlease enter your name."),
+        platform_.text.Tr("Scores", "Name"));
     if (!name.empty()) SavePlace(offset, Place{name, E});
   }
   mnScore_Click();
@@ -128,8 +130,8 @@ void frmMain::RecordScore(std::int16_t offset) {
 void frmMain::mnScore_Click() {
   platform_.store.Refresh(kStoreApp);
   ReadPlaces();
-  platform_.messages.Show(TableText(platform_.text, Places(kDifficultOffset), Places(kEasyOffset)), "",
-                          MsgIcon::None, MsgButtons::Ok);
+  platform_.messages.Show(TableText(platform_.text, Places(kDifficultOffset), Places(kEasyOffset)),
+                          "", MsgIcon::None, MsgButtons::Ok);
 }
 
 }  // namespace novemo

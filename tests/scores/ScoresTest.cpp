@@ -44,8 +44,8 @@ TEST_F(ScoreTable, WinsTakeTheirPlacesAreStoredAtOnceAndShown) {
   WinAfter(*this, 61, "");  // cancelled: nothing changes
   WinAfter(*this, 61, "Hard");
   EXPECT_EQ(memory.input.asked.size(), 5u);
-  EXPECT_EQ(Last(),
-            TableText(SourceLanguage{}, {At("Hard", 61), kNone, kNone}, {At("Cy", 3), At("Ann", 5), At("Di", 5)}));
+  EXPECT_EQ(Last(), TableText(SourceLanguage{}, {At("Hard", 61), kNone, kNone},
+                              {At("Cy", 3), At("Ann", 5), At("Di", 5)}));
 }
 
 TEST(StoreFailures, AreToldOnceAndWhatIsLostAtExitIsNamed) {
@@ -57,7 +57,8 @@ TEST(StoreFailures, AreToldOnceAndWhatIsLostAtExitIsNamed) {
   }
   WinAfter(game, 7, "Ann");
   WinAfter(game, 6, "Bob");  // kept while the game runs, and shown with what the store holds
-  EXPECT_EQ(game.Last(), TableText(SourceLanguage{}, {At("Bob", 6), At("Ann", 7), kNone}, {kNone, kNone, kNone}));
+  EXPECT_EQ(game.Last(), TableText(SourceLanguage{}, {At("Bob", 6), At("Ann", 7), kNone},
+                                   {kNone, kNone, kNone}));
   EXPECT_EQ(Warnings(game), 1);
   game.form.mnEasy_Click();
   game.form.mnExit_Click();

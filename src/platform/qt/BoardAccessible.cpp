@@ -44,9 +44,10 @@ class CellAccessible final : public QAccessibleInterface {
     const bool given = tray.FixNoPos() != 0 && HasDigit(tray.FixNoPos(), k);
     //: A cell of the board as a screen reader names it: %1 its row, %2 its column (1 to 9),
     //: %3 its digit; a given digit is printed in the puzzle and cannot be changed.
-    const char* name = given                ? QT_TRANSLATE_NOOP("Board", "Row %1, column %2, %3, given")
-                       : !caption.isEmpty() ? QT_TRANSLATE_NOOP("Board", "Row %1, column %2, %3")
-                                            : QT_TRANSLATE_NOOP("Board", "Row %1, column %2, empty");
+    const char* name = given ? QT_TRANSLATE_NOOP("Board", "Row %1, column %2, %3, given")
+                       : !caption.isEmpty()
+                           ? QT_TRANSLATE_NOOP("Board", "Row %1, column %2, %3")
+                           : QT_TRANSLATE_NOOP("Board", "Row %1, column %2, empty");
     return QCoreApplication::translate("Board", name)
         .arg(index_ / 9 + 1)
         .arg(index_ % 9 + 1)
@@ -79,7 +80,8 @@ class BoardAccessible final : public QAccessibleWidget {
   explicit BoardAccessible(BoardView* board)
       : QAccessibleWidget(board, QAccessible::Table,
                           //: The Sudoku grid, as a screen reader names it.
-                          QCoreApplication::translate("Board", "Board")), board_(board) {}
+                          QCoreApplication::translate("Board", "Board")),
+        board_(board) {}
   ~BoardAccessible() override {
     for (const QAccessible::Id id : cells_) {
       if (id != 0) QAccessible::deleteAccessibleInterface(id);

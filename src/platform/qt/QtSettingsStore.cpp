@@ -101,9 +101,11 @@ struct QtSettingsStore::Store {
     QDir().mkpath(QFileInfo(path).absolutePath());
     lock = std::make_unique<QLockFile>(path + QStringLiteral(".game.lock"));
     if (!lock->tryLock(5000)) {
-      lockProblem = lock->error() == QLockFile::LockFailedError
-                        ? Reason(QT_TRANSLATE_NOOP("SettingsStore", "another copy of the game kept it locked"))
-                        : Reason(QT_TRANSLATE_NOOP("SettingsStore", "no lock file can be made beside it"));
+      lockProblem =
+          lock->error() == QLockFile::LockFailedError
+              ? Reason(
+                    QT_TRANSLATE_NOOP("SettingsStore", "another copy of the game kept it locked"))
+              : Reason(QT_TRANSLATE_NOOP("SettingsStore", "no lock file can be made beside it"));
       lock.reset();
     }
   }
@@ -119,15 +121,22 @@ struct QtSettingsStore::Store {
     }
     if (!kept.isEmpty() && QFile::rename(path, kept)) {
       report.keptCopy = Shown(kept);
-      report.reason = Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not in the expected format"));
+      report.reason =
+          Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not in the expected format"));
     } else if (QFileInfo::exists(path)) {
       report = {false,
                 report.location,
-                Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not in the expected format, and it cannot be kept beside itself")),
+                Reason(QT_TRANSLATE_NOOP(
+                    "SettingsStore",
+                    "it is not in the expected format, and it cannot be kept beside itself")),
                 {}};
     }
     lock.reset();
-    if (report.ok && !Load()) report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be read")), {}};
+    if (report.ok && !Load())
+      report = {false,
+                report.location,
+                Reason(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be read")),
+                {}};
   }
 };
 
@@ -160,7 +169,9 @@ SettingsStore::Report QtSettingsStore::Open(std::string_view app) {
   if (info.exists() && !info.isFile()) {
     store.report.ok = false;
     store.report.reason =
-        info.isDir() ? Reason(QT_TRANSLATE_NOOP("SettingsStore", "a folder stands where the file belongs")) : Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not a regular file"));
+        info.isDir()
+            ? Reason(QT_TRANSLATE_NOOP("SettingsStore", "a folder stands where the file belongs"))
+            : Reason(QT_TRANSLATE_NOOP("SettingsStore", "it is not a regular file"));
   } else if (!store.Load()) {
     store.report.ok = false;
     store.report.reason = Reason(QT_TRANSLATE_NOOP("SettingsStore", "it cannot be read"));
@@ -230,9 +241,16 @@ SettingsStore::Report QtSettingsStore::Commit() {
       }
       QFile made(copy.Path());
       if (!copied || !made.open(QIODevice::ReadOnly)) {
-        report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "no private copy of it can be written")), {}};
+        report = {
+            false,
+            report.location,
+            Reason(QT_TRANSLATE_NOOP("SettingsStore", "no private copy of it can be written")),
+            {}};
       } else if (!QDir().mkpath(QFileInfo(store.path).absolutePath())) {
-        report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "its folder cannot be created")), {}};
+        report = {false,
+                  report.location,
+                  Reason(QT_TRANSLATE_NOOP("SettingsStore", "its folder cannot be created")),
+                  {}};
       } else if (const QString error = Replace(store.path, made.readAll()); !error.isEmpty()) {
         report = {false, report.location, error.toStdString(), {}};
       }
@@ -241,7 +259,11 @@ SettingsStore::Report QtSettingsStore::Commit() {
       store.Load();
       for (const auto& [key, value] : store.written) {
         if (report.ok && (!store.values || store.values->value(key).toString() != value)) {
-          report = {false, report.location, Reason(QT_TRANSLATE_NOOP("SettingsStore", "what was written does not read back")), {}};
+          report = {
+              false,
+              report.location,
+              Reason(QT_TRANSLATE_NOOP("SettingsStore", "what was written does not read back")),
+              {}};
         }
       }
     }

@@ -34,8 +34,11 @@ class RealWindow : public ::testing::Test {
  protected:
   explicit RealWindow(bool realBoxes = false)
       : platform{realBoxes ? static_cast<MessageDialog&>(boxes) : memory.messages,
-                 realBoxes ? static_cast<InputDialog&>(nameBox) : memory.input, memory.beeper,
-                 store, memory.random, *memory.language} {
+                 realBoxes ? static_cast<InputDialog&>(nameBox) : memory.input,
+                 memory.beeper,
+                 store,
+                 memory.random,
+                 *memory.language} {
     window.HostBoxes(host);
     form.Form_Load();
     window.Sync();
