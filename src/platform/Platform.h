@@ -2,8 +2,8 @@
 
 // What the game logic needs of the desktop beyond plain control data: modal
 // boxes, the beep, the per-user settings store, a random source and the
-// player's language. The game
-// gets Qt versions of these; tests get the in-memory ones of Memory.h.
+// player's language. The game gets Qt versions of these; tests get the
+// in-memory ones of Memory.h.
 
 #include <cstdint>
 #include <initializer_list>

@@ -52,6 +52,8 @@ TEST(Language, EveryTextIsTheLanguagesAndTheStoreNone) {
   EXPECT_NE(game.Last().find("\u2068<None>\u2069"), std::string::npos) << game.Last();
   EXPECT_EQ(game.Stored("Player5"), "None");
   EXPECT_EQ(game.Stored("Player4") + game.Stored("Level"), "AnnFalse");
+  // A path or name that holds a placeholder is never filled in itself.
+  EXPECT_EQ(Args("%1 (%2) 100%", {"C:\\%2", "b"}), "C:\\%2 (b) 100%");
 }
 
 }  // namespace
