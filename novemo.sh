@@ -175,7 +175,7 @@ case "${1:-}" in
     # German, as a Windows user whose display language it is sees the game.
     # Wine takes it from LANG where this machine has the locale: one of our own.
     locales=build-windows/locale
-    [ -d "$locales/de_DE.UTF-8" ] || localedef -i de_DE -f UTF-8 "$locales/de_DE.UTF-8"
+    [ -d "$locales/de_DE.UTF-8" ] || { mkdir -p "$locales" && localedef -i de_DE -f UTF-8 "$locales/de_DE.UTF-8"; }
     LANG=de_DE.UTF-8 LOCPATH=$PWD/$locales NOVEMO_EXPECT_LANGUAGE=de NOVEMO_WINE_LABEL=" in German" \
       wine_tests build-windows/tests/novemo_qt_tests.exe --gtest_filter='Language.*'
     ls -l build-windows/novemo-*-windows-x64* | awk '{printf "novemo: %s, %d bytes\n", $9, $5}'

@@ -75,7 +75,9 @@ class MemoryStore final : public SettingsStore {
 class MarkedLanguage final : public Translator {
  protected:
   std::string Translate(std::string_view, std::string_view source) const override {
-    return "<" + std::string(source) + ">";
+    std::string marked(1, '<');
+    marked.append(source);
+    return marked += '>';
   }
 };
 
