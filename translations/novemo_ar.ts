@@ -58,7 +58,7 @@ Press Delete to delete value from the Active cell.</source>
     </message>
     <message>
         <source>How to play NOVEMO</source>
-        <translation>كيفية لعب NOVEMO</translation>
+        <translation>طريقة لعب NOVEMO</translation>
     </message>
     <message>
         <source>Novemo Ver. 1.2

@@ -215,7 +215,7 @@ The game keeps it while it runs and tries again when you quit.</source>
 %1
 （%2）
 
-順位はゲームの実行中は保持され、終了時にもう一度保存を試みます。</translation>
+ゲームの実行中は順位を保持し、終了時にもう一度保存を試みます。</translation>
     </message>
     <message>
         <source>You have reached the top 3 Scores

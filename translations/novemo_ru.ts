@@ -152,7 +152,7 @@ and the game starts with an empty score table.</source>
 
 Он сохранён под именем
 %3
-Игра начнётся с пустой таблицей рекордов.</translation>
+и игра начнётся с пустой таблицей рекордов.</translation>
     </message>
     <message>
         <source>Novemo cannot use its settings file

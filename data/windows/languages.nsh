@@ -76,7 +76,7 @@ LangString PermissionsNotSet ${LANG_SIMPCHINESE} "无法设置 $INSTDIR 的权�
 LangString PermissionsNotSet ${LANG_ARABIC} "تعذّر ضبط أذونات المجلد $INSTDIR."
 
 LangString NeedAdminRemove ${LANG_ENGLISH} "Removing Novemo for every user needs an administrator:$\r$\nrun it from an administrator's prompt."
-LangString NeedAdminRemove ${LANG_GERMAN} "Zum Entfernen von Novemo für alle Benutzer sind Administratorrechte erforderlich:$\r$\nFühren Sie die Deinstallation aus einer Eingabeaufforderung als Administrator aus."
+LangString NeedAdminRemove ${LANG_GERMAN} "Zum Entfernen von Novemo für alle Benutzer sind Administratorrechte erforderlich:$\r$\nStarten Sie die Deinstallation aus einer als Administrator geöffneten Eingabeaufforderung."
 LangString NeedAdminRemove ${LANG_FRENCH} "La désinstallation de Novemo pour tous les utilisateurs nécessite les droits d’administrateur :$\r$\nlancez-la depuis une invite de commandes exécutée en tant qu’administrateur."
 LangString NeedAdminRemove ${LANG_SPANISH} "Para desinstalar Novemo para todos los usuarios se necesitan permisos de administrador:$\r$\nejecuta el desinstalador desde un símbolo del sistema abierto como administrador."
 LangString NeedAdminRemove ${LANG_ITALIAN} "Per rimuovere Novemo per tutti gli utenti servono i privilegi di amministratore:$\r$\navvia la disinstallazione da un prompt dei comandi aperto come amministratore."
@@ -97,4 +97,4 @@ LangString FilesNotRemoved ${LANG_RUSSIAN} "Не удалось удалить �
 LangString FilesNotRemoved ${LANG_POLISH} "Nie udało się usunąć niektórych plików Novemo z folderu $INSTDIR; program pozostaje na liście, aby można było ponowić usuwanie."
 LangString FilesNotRemoved ${LANG_JAPANESE} "$INSTDIR にある Novemo のファイルの一部を削除できませんでした。もう一度アンインストールできるよう、Novemo は一覧に残してあります。"
 LangString FilesNotRemoved ${LANG_SIMPCHINESE} "无法删除 $INSTDIR 中的部分 Novemo 文件；Novemo 仍保留在程序列表中，以便再次卸载。"
-LangString FilesNotRemoved ${LANG_ARABIC} "تعذّرت إزالة بعض ملفات Novemo من المجلد $INSTDIR؛ وستبقى اللعبة في قائمة البرامج المثبّتة لتمكن إزالتها مرة أخرى."
+LangString FilesNotRemoved ${LANG_ARABIC} "تعذّرت إزالة بعض ملفات Novemo من المجلد $INSTDIR؛ وستبقى اللعبة في قائمة البرامج المثبّتة حتى يمكن إزالتها مرة أخرى."

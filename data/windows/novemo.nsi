@@ -69,7 +69,7 @@ Var Earlier  ; the folder of the install the uninstall entry records, if any
 !insertmacro MUI_LANGUAGE "Arabic"
 ; A message that a language lacks is an error, not English in its place.
 !pragma warning error 6040
-!include "languages.nsh"  ; beside this script: makensis works in its folder
+!include /CHARSET=UTF8 "languages.nsh"  ; beside this script: makensis works in its folder
 
 ; Says why, and ends with the exit code, before anything is changed.
 !macro Refuse TEXT CODE
