@@ -104,7 +104,6 @@ TEST(Language, CataloguesAreFinishedAndKeepTheirPlaceholders) {
 // The game in its window, in one language, with the same puzzle in each.
 struct Window {
   explicit Window(const QString& language) : language(language) {
-    memory.language = &this->language;
     form.Form_Load();
     window.Sync();
     window.show();
@@ -113,7 +112,7 @@ struct Window {
   QRect Title(MenuId id) { return window.menuBar()->actionGeometry(&window.Action(id)); }
 
   QtLanguage language;
-  MemoryPlatform memory{7};
+  MemoryPlatform memory{7, &language};
   frmMain form{memory.platform()};
   MainWindow window{form};
 };
