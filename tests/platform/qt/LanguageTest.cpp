@@ -19,6 +19,11 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtLanguage.h"
 
+// Languages by name in the tests' reports.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << text.toStdString();
+}
+
 namespace novemo {
 namespace {
 
