@@ -20,16 +20,15 @@ TEST(ContrastWindow, TheThemesColoursAtOnceAndTheGamesOwnExactlyWhenOff) {
   FollowContrast(contrast, window.Board());
   form.Form_Load();
   window.Sync();
-  window.show();
   const QImage own = window.Board().grab().toImage();
   const SystemColours black{0x000000, 0xFFFFFF, 0x1AEBFF, 0x3FF23F};
   contrast.Set({true, black});
   const QImage high = window.Board().grab().toImage();
   const QRect active = window.Board().FrameRect(5, 5);
-  const QRect plain = window.Board().FrameRect(1, 1);
+  const QPoint below = window.Board().FrameRect(5, 8).topLeft();
   const BoardPalette drawn = PaletteFor(contrast.Current());
-  EXPECT_EQ(high.pixel(plain.bottomRight() - QPoint(2, 2)) & 0xFFFFFF, black.window);
-  EXPECT_EQ(high.pixel(plain.topLeft()) & 0xFFFFFF, drawn.cellLines);
+  EXPECT_EQ(high.pixel(below + QPoint(3, 1)) & 0xFFFFFF, black.window);
+  EXPECT_EQ(high.pixel(below + QPoint(3, 0)) & 0xFFFFFF, drawn.cellLines);
   EXPECT_EQ(high.pixel(4, 4) & 0xFFFFFF, drawn.gridLines);
   for (int inset = 0; inset < 4; ++inset)
     EXPECT_EQ(high.pixel(active.topLeft() + QPoint(inset, 20)) & 0xFFFFFF,

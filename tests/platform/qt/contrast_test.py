@@ -22,10 +22,9 @@ PAIRS = [("given digit", "fill", 7), ("entered digit", "fill", 7), ("given digit
 def portal(version, values):
     # Settings as xdg-desktop-portal serves them; a "SPACE KEY VALUE" line on the standard input
     # changes a value and emits SettingChanged.
-    import dbus.service
-    from dbus.mainloop.glib import DBusGMainLoop
+    import dbus.mainloop.glib, dbus.service  # noqa: E401
     from gi.repository import GLib
-    DBusGMainLoop(set_as_default=True)
+    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     table = {tuple(item.split()[:2]): item.split()[2] for item in values.split(",")}
 
     def value(space, key, level):
@@ -118,8 +117,8 @@ def high(seen):
 def session(version, values, key):
     # The game under a stand-in portal on a private bus; with a key, switched off and on again.
     with tempfile.TemporaryDirectory() as work:
-        with open(f"{work}/bus.conf", "w") as conf:  # no service folders: nothing real is activated
-            conf.write(BUS.format(work))
+        with open(f"{work}/bus.conf", "w") as conf:
+            conf.write(BUS.format(work))  # no service folders: nothing real is activated
         bus = subprocess.Popen(["dbus-daemon", "--config-file", f"{work}/bus.conf", "--nofork", "--print-address"],
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().strip(), HOME=work,
@@ -155,11 +154,9 @@ def switched(window, portal_input, key):
     givens = [c for c in range(81) if at_start["cells"][c][3][at_start["fill"]] < 1024]
     subprocess.run(["xdotool", "key", "--window", window, "Up", "Left", "ctrl+m"])  # every other cell entered
     first = wait_for(window, givens, high, "not high contrast at start")
-    portal_input.write(f"{key} 0\n")
-    portal_input.flush()
+    portal_input.write(f"{key} 0\n") and portal_input.flush()
     off = wait_for(window, givens, own, "not the game's own colours when turned off")
-    portal_input.write(f"{key} 1\n")
-    portal_input.flush()
+    portal_input.write(f"{key} 1\n") and portal_input.flush()
     if wait_for(window, givens, high, "not high again")["cells"] != first["cells"] or off["active cell"] != first["active cell"]:
         sys.exit("failed: a change of contrast changed more than the colours")
     return first, off
