@@ -119,7 +119,6 @@ void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect dirty = event->rect();
   painter.fillRect(dirty, ToColor(Drawn(palette_, form_.Picture1.BackColor)));
-  painter.setFont(digitFont_);
   lastPaintCells_ = 0;
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
