@@ -63,16 +63,21 @@ bool MeetsHighContrast(const BoardPalette& palette) {
 
 std::optional<BoardPalette> ThemePalette(const SystemColours& theme) {
   constexpr int kSteps = 64;
+  Rgb lines = theme.window;
+  double best = 0;  // the lesser of the lines' ratios against the cells and the frame
   for (int step = 1; step <= kSteps; ++step) {
-    const Rgb lines = Mix(theme.window, theme.text, static_cast<double>(step) / kSteps);
-    if (ContrastRatio(lines, theme.window) < 3 || ContrastRatio(lines, theme.highlight) < 3) {
-      continue;
+    const Rgb mixed = Mix(theme.window, theme.text, static_cast<double>(step) / kSteps);
+    const double least =
+        std::min(ContrastRatio(mixed, theme.window), ContrastRatio(mixed, theme.highlight));
+    if (least > best) {
+      best = least;
+      lines = mixed;
     }
-    const bool grayReads = ContrastRatio(theme.grayText, theme.window) >= 7;
-    return BoardPalette{lines,      lines, theme.window,    grayReads ? theme.grayText : theme.text,
-                        theme.text, false, theme.highlight, 3};
   }
-  return std::nullopt;
+  if (best < 3) return std::nullopt;
+  const bool grayReads = ContrastRatio(theme.grayText, theme.window) >= 7;
+  return BoardPalette{lines,      lines, theme.window,    grayReads ? theme.grayText : theme.text,
+                      theme.text, false, theme.highlight, 3};
 }
 
 BoardPalette PaletteFor(const ContrastRequest& request) {

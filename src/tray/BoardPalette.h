@@ -58,8 +58,8 @@ bool MeetsHighContrast(const BoardPalette& palette);
 // The board in a contrast theme's own colours: cells in the window colour,
 // entered digits in the text colour, given ones in the grey-text colour (the
 // text colour where that one is too faint), the frame in the highlight colour
-// and the lines in the mix of window and text colours nearest the window that
-// stands out from both the cells and the frame. None when no mix does.
+// and the lines in the mix of window and text colours that stands out most from
+// both the cells and the frame. None when no mix stands out 3:1 from both.
 std::optional<BoardPalette> ThemePalette(const SystemColours& theme);
 
 // What the board looks like for what the desktop asks: the game's own colours,
