@@ -22,7 +22,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev qt6-l10n-
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-droid-fallback
           desktop-file-utils dpkg-dev file appstream
           xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon at-spi2-core python3-pyatspi
-          xdotool imagemagick tigervnc-viewer weston qt6-wayland)
+          python3-dbus python3-gi xdotool imagemagick tigervnc-viewer weston qt6-wayland)
 
 # The Windows build: the cross compiler, Debian's Qt (its host tools, and its
 # source to build for Windows), Wine, and what the checks of the real window use.

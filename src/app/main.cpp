@@ -4,6 +4,7 @@
 #include "main_window/frmMain.h"
 #include "platform/Random.h"
 #include "platform/qt/MainWindow.h"
+#include "platform/qt/QtContrast.h"
 #include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -32,8 +33,11 @@ int main(int argc, char* argv[]) {
   novemo::ClockMixedRandom random;
   novemo::frmMain form(novemo::Platform{messages, input, beeper, store, random, language});
 
+  // Asked before the window is made, so an answer is likely in before it shows.
+  novemo::QtContrast contrast;
   novemo::MainWindow window(form);
   window.HostBoxes(host);
+  novemo::FollowContrast(contrast, window.Board());
 
   form.Form_Load();
   // Before the game has loaded there is nothing of it to store.

@@ -39,6 +39,8 @@ BoardView::BoardView(frmMain& form, QWidget* parent) : QWidget(parent), form_(fo
                           QStringLiteral("Helvetica"), QStringLiteral("Sans Serif")});
   digitFont_.setPixelSize(32);
   digitFont_.setWeight(QFont::Bold);
+  regularFont_ = digitFont_;
+  regularFont_.setWeight(QFont::Normal);
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k)
       painted_[CellIndex(t, k)] = LookOf(t, k);
@@ -60,6 +62,12 @@ BoardView::CellLook BoardView::LookOf(std::int16_t t, std::int16_t k) const {
   const Label& label = tray.lblNo(k);
   const Shape& box = tray.Box(k);
   return CellLook{label.Caption, label.ForeColor, box.BorderColor, box.BorderWidth, box.FillColor};
+}
+
+void BoardView::SetPalette(const BoardPalette& palette) {
+  if (palette == palette_) return;
+  palette_ = palette;
+  update();
 }
 
 bool BoardView::OutOfView() const {
@@ -113,8 +121,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   // would take the application's, and a right-to-left one moves the digit.
   painter.setLayoutDirection(Qt::LeftToRight);
   const QRect dirty = event->rect();
-  painter.fillRect(dirty, ToColor(form_.Picture1.BackColor));
-  painter.setFont(digitFont_);
+  painter.fillRect(dirty, ToColor(Drawn(palette_, form_.Picture1.BackColor)));
   lastPaintCells_ = 0;
   for (std::int16_t t = 1; t <= 9; ++t) {
     for (std::int16_t k = 1; k <= 9; ++k) {
@@ -122,8 +129,9 @@ void BoardView::paintEvent(QPaintEvent* event) {
       if (!frame.intersects(dirty)) continue;
       ++lastPaintCells_;
       const Tray& tray = form_.Tray(t);
-      const Shape& box = tray.Box(k);
-      const Label& label = tray.lblNo(k);
+      const Shape box = Drawn(palette_, tray.Box(k));
+      const Label label = Drawn(palette_, tray.lblNo(k));
+      painter.setFont(DrawnBold(palette_, tray.lblNo(k)) ? digitFont_ : regularFont_);
       // The border lies inside the frame's own square.
       const int width = std::max<int>(box.BorderWidth, 1);
       painter.fillRect(frame, ToColor(box.BorderColor));

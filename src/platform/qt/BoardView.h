@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "main_window/frmMain.h"
+#include "tray/BoardPalette.h"
 
 namespace novemo {
 
@@ -21,6 +22,8 @@ class BoardView final : public QWidget {
   void Sync();
   // Runs after every event this view hands to the logic.
   std::function<void()> afterEvent;
+  // Draws the whole board in these colours from now on; the game is untouched.
+  void SetPalette(const BoardPalette& palette);
 
   const frmMain& Form() const { return form_; }
   // Moved beyond the window's client area: the player sees none of its cells.
@@ -58,6 +61,8 @@ class BoardView final : public QWidget {
 
   frmMain& form_;
   QFont digitFont_;
+  QFont regularFont_;
+  BoardPalette palette_ = kStandardPalette;
   std::array<CellLook, 81> painted_{};
   int focusedCell_ = -1;  // grid index, as last told to assistive technology
   bool outOfView_ = false;
