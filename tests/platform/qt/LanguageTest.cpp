@@ -36,7 +36,7 @@ TEST(Language, IsTheFirstOfTheDesktopsThatTheGameSpeaks) {
       {{"de-DE", "de-Latn-DE", "de"}, "de"},
       {{"de-AT", "de"}, "de"},                     // another country's German
       {{"fr-FR", "fr", "de-DE", "de"}, "de"},      // the next language the game speaks
-      {{"pt-PT", "pt"}, "pt_BR"},                  // the same language and script
+      {{"pt-PT"}, "pt_BR"},                        // the same language and script
       {{"zh-TW", "zh-Hant-TW", "zh-Hant"}, "en"},  // another script: not Simplified Chinese
       {{"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
       {{"ar-EG", "ar"}, "ar"},
