@@ -1,9 +1,11 @@
 // Time from a key event on the board to the board redrawn, offscreen: the key
-// handler, the window's update from the data and the repaint of what changed.
+// handler, the window's update from the data and the repaint of what changed;
+// and the window made in a language, against English.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QKeyEvent>
 #include <algorithm>
 #include <chrono>
@@ -13,6 +15,7 @@
 #include "platform/Memory.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/MainWindow.h"
+#include "platform/qt/QtLanguage.h"
 
 namespace novemo {
 namespace {
@@ -47,6 +50,21 @@ void BM_KeyToRedrawnBoard(benchmark::State& run) {
   run.counters["cells_repainted"] = static_cast<double>(cells) / static_cast<double>(micros.size());
 }
 BENCHMARK(BM_KeyToRedrawnBoard)->Iterations(5000);
+
+// What a language costs at start: its two catalogues found, read and installed,
+// and the window made in it, against the same window in English.
+void BM_WindowInLanguage(benchmark::State& run, const char* name) {
+  for (auto _ : run) {
+    const QtLanguage language(QString::fromLatin1(name));
+    MemoryPlatform memory(3, &language);
+    frmMain form(memory.platform());
+    MainWindow window(form);
+    benchmark::DoNotOptimize(window.Hint().text());
+  }
+}
+BENCHMARK_CAPTURE(BM_WindowInLanguage, English, "en")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowInLanguage, German, "de")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowInLanguage, Japanese, "ja")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace novemo
