@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <algorithm>
 #include <chrono>
 #include <vector>
