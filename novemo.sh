@@ -18,15 +18,19 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# dbus-x11, as on most X desktops: the tests meet the game where, finding no
+# session bus, it could launch one (dbus-launch --autolaunch).
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           desktop-file-utils dpkg-dev file appstream
-          xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon at-spi2-core python3-pyatspi
+          xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
           xdotool imagemagick tigervnc-viewer weston qt6-wayland)
 
 # The Windows build: the cross compiler, Debian's Qt (its host tools, and its
 # source to build for Windows), Wine, and what the checks of the real window use.
-WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
+WINDOWS_# dbus-x11, as on most X desktops: the tests meet the game where, finding no
+# session bus, it could launch one (dbus-launch --autolaunch).
+PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
                   dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
                   nsis xvfb xauth xdotool x11-utils xclip imagemagick libwine-dev)
 
