@@ -28,9 +28,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 
 # The Windows build: the cross compiler, Debian's Qt (its host tools, and its
 # source to build for Windows), Wine, and what the checks of the real window use.
-WINDOWS_# dbus-x11, as on most X desktops: the tests meet the game where, finding no
-# session bus, it could launch one (dbus-launch --autolaunch).
-PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
                   dpkg-dev xz-utils libgtest-dev icoutils wine64 fonts-dejavu-core
                   nsis xvfb xauth xdotool x11-utils xclip imagemagick libwine-dev)
 
