@@ -14,6 +14,11 @@ for tool in Xvfb x11vnc xauth dbus-daemon; do
     { echo "novemo: $tool is missing (Debian: xvfb, x11vnc, xauth, dbus-daemon)" >&2; exit 1; }
 done
 
+# Started as a command of a terminal, the game takes Ctrl-C, which a shell's
+# background job would ignore; started with it ignored (nohup ... &), it ignores it too.
+takes_int=(env --default-signal=INT)
+(($(printf '%d' "0x$(sed -n 's/^SigIgn:[[:space:]]*//p' /proc/$$/status)") & 2)) && takes_int=()
+
 # Cookie, password and logs live in a folder only this user can read (mktemp: 0700).
 umask 077
 work=$(mktemp -d)
@@ -117,6 +122,7 @@ until [ -s "$work/bus-address" ]; do
 done
 
 echo "novemo: no display found; connect a VNC viewer to localhost:$port, password: $password"
-DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus-address") QT_QPA_PLATFORM=xcb "$@" &
+DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus-address") QT_QPA_PLATFORM=xcb \
+  "${takes_int[@]}" "$@" &
 game=$!
 wait "$game"

@@ -101,8 +101,11 @@ void frmMain::RecordScore(std::int16_t offset) {
   platform_.store.Refresh(kStoreApp);
   ReadPlaces();
   if (RankTime(Places(offset), E) != 0) {
+    naming_ = offset;
     const std::string name =
         platform_.input.Ask("You have reached the top 3 Scores\rPlease enter your name.", "Name");
+    naming_ = -1;
+    if (unloaded_) return;  // the place went to the store as the game was unloaded
     if (!name.empty()) SavePlace(offset, Place{name, E});
   }
   mnScore_Click();
