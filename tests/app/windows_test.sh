@@ -79,12 +79,11 @@ menu() { # menu UPS: the File item that many up from its foot (1: Exit, 2: Score
   for _ in $(seq "$1"); do xdotool key Up; done
   xdotool key Return
 }
-remove() { # the quiet removal the entry registers, run as a deployment tool runs it: its exit code
-  local command exe args
-  command=$("$wine" reg query "$key\\Novemo" /v QuietUninstallString | sed -n 's/.*REG_SZ *//p' | tr -d '\r')
-  exe=$(sed 's/^"\([^"]*\)".*/\1/' <<<"$command")
-  read -ra args <<<"${command#\"$exe\"}"
-  "$wine" "$exe" "${args[@]}"
+run() { # run COMMAND-LINE: as Windows' command prompt runs it, for its exit code
+  printf '%s\r\nexit %%ERRORLEVEL%%\r\n' "$1" >"$work/run.bat" && "$wine" cmd /c "Z:${work//\//\\}\\run.bat" >/dev/null
+}
+remove() { # the quiet removal the entry registers, as a deployment tool runs it
+  run "$("$wine" reg query "$key\\Novemo" /v QuietUninstallString | sed -n 's/.*REG_SZ *//p' | tr -d '\r')"
 }
 quit() {
   menu 1
@@ -138,9 +137,8 @@ mkdir "$WINEPREFIX/drive_c/Stuff" && echo mine >"$WINEPREFIX/drive_c/Stuff/READM
 "$wine" "$work/newer.exe" /S '/D=C:\Stuff'
 [ $? = 80 ] && [ "$(cat "$WINEPREFIX/drive_c/Stuff/"*)" = mine ] || fail "installed among other files"
 # For every user, never outside Program Files nor below folders it would make: 87, nothing made.
-printf '"Z:%s" /S /ALLUSERS /D=C:\\Program Files\\New\\Novemo\r\nexit %%ERRORLEVEL%%\r\n' "${work//\//\\}\\newer.exe" >"$work/new.bat"
 "$wine" "$work/newer.exe" /S /ALLUSERS '/D=C:\Shared\Novemo'
-[ $? = 87 ] && "$wine" cmd /c "Z:${work//\//\\}\\new.bat" >/dev/null
+[ $? = 87 ] && run "Z:${work//\//\\}\\newer.exe /S /ALLUSERS /D=C:\\Program Files\\New\\Novemo"
 [ $? = 87 ] && [ ! -e "$WINEPREFIX/drive_c/Shared" ] && [ ! -e "$WINEPREFIX/drive_c/Program Files/New" ] ||
   fail "installed for every user outside Program Files or below a new folder"
 # A move that cannot write the new copy (a folder stands where a file goes) exits 2, keeping the
