@@ -134,16 +134,15 @@ TEST(StoreHeld, AWinWaitsOutAnotherProgramReadingTheStoreForAWhile) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
   Put(path, "[Scores]\n");
-  const auto hold = [&] { return Hold(path); };
   QtSettingsStore store(folder.path());
   testing::Game game(1, store);
   game.Load();
   game.Ticks(5);
-  HANDLE held = hold();
+  HANDLE held = Hold(path);
   game.Win("Ann");
   EXPECT_TRUE(Told(game, "could not save"));
   CloseHandle(held);
-  held = hold();
+  held = Hold(path);
   std::thread release([held] {
     Sleep(1000);
     CloseHandle(held);
