@@ -167,7 +167,8 @@ remove
 wait $holder
 remove || fail "the removal failed"
 for _ in $(seq 100); do [ -e "$apps/uninstall.exe" ] || break; sleep 0.2; done
-[ "$(ls "$apps")" = notes.txt ] && [ ! -e "$shortcut" ] || fail "left behind: $(ls "$apps" "$shortcut" 2>&1)"
+[ "$(ls "$apps" 2>&1)" = notes.txt ] || fail "not the player's file alone in its folder: $(ls "$apps" 2>&1)"
+[ ! -e "$shortcut" ] || fail "the shortcut is left"
 "$wine" reg query "$key\\Novemo" >/dev/null 2>&1 && fail "the uninstall entry is left"
 grep -q '^Player4=Wendy' "$store" || fail "the scores went with the game"
 
