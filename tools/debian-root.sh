@@ -28,8 +28,7 @@ take_down() { # take_down MOUNT...: unmounted with whatever is mounted below
   for m; do umount -R "$m" 2>/dev/null || umount -lR "$m" 2>/dev/null || true; done
 }
 # One run at a time in a root: a second waits for the first, saying so, for
-# NOVEMO_ROOT_WAIT seconds at most (an hour: a cold run of the tests takes
-# about twenty minutes).
+# NOVEMO_ROOT_WAIT seconds at most (an hour by default).
 exec 9>"$root.lock"
 if ! flock -n 9; then
   wait=${NOVEMO_ROOT_WAIT:-3600}
