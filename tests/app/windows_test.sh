@@ -9,8 +9,8 @@
 # while the game runs; a folder of other files refused, and for every user
 # one outside Program Files; a move that fails keeping the earlier copy, an
 # upgrade moved by /D; each exit code; a silent removal that keeps the scores
-# and the player's own file; and the zip's game started where it was unpacked. (Keys and what a screen
-# reader reads: UiaTest.cpp.)
+# and the player's own file; and the zip's game started where it was
+# unpacked. (Keys and what a screen reader reads: UiaTest.cpp.)
 #   xvfb-run -a windows_test.sh BUILD_DIR NSIS_SCRIPT
 set -u
 build=$(cd "$1" && pwd)
@@ -160,8 +160,8 @@ apps=$WINEPREFIX/drive_c/Games/Novemo
 # listed; then every file it installed goes, and its shortcut and entry, but the player's own file
 # stays in its folder. Its uninstaller goes once it has ended.
 echo mine >"$apps/notes.txt"
-"$wine" cmd /c 'ping -n 5 127.0.0.1 >nul <C:\Games\Novemo\COPYING.txt' & holder=$!
-sleep 1
+"$wine" cmd /c 'ping -n 8 127.0.0.1 >nul <C:\Games\Novemo\COPYING.txt' & holder=$!
+for _ in $(seq 100); do ls -l /proc/[0-9]*/fd 2>/dev/null | grep -q 'Novemo/COPYING.txt$' && break; sleep 0.1; done
 remove
 [ $? = 5 ] && "$wine" reg query "$key\\Novemo" >/dev/null 2>&1 || fail "a removal that failed is not told"
 wait $holder
