@@ -18,10 +18,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# dbus-x11, as on most X desktops: the tests meet the game where, finding no
+# session bus, it could launch one (dbus-launch --autolaunch).
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-droid-fallback
           desktop-file-utils dpkg-dev file appstream
-          xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon at-spi2-core python3-pyatspi
+          xvfb xauth x11vnc iproute2 x11-utils openssl dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
           python3-dbus python3-gi xdotool imagemagick tigervnc-viewer weston qt6-wayland)
 
 # The Windows build: the cross compiler, Debian's Qt (its host tools, and its

@@ -5,7 +5,8 @@
 # the next run, so a warm run costs only the build.
 #   tools/debian-root.sh [--suite NAME] COMMAND [ARGUMENTS...]
 #   tools/debian-root.sh --path        the root's folder (made first when missing)
-# A stamp written last marks a finished root; NOVEMO_CACHE overrides the cache.
+# A stamp written last marks a finished root; NOVEMO_CACHE overrides the cache,
+# NOVEMO_ROOT_WAIT the longest wait for another run (seconds).
 # Needs: debootstrap, rsync; root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,9 +27,17 @@ take_down() { # take_down MOUNT...: unmounted with whatever is mounted below
   local m
   for m; do umount -R "$m" 2>/dev/null || umount -lR "$m" 2>/dev/null || true; done
 }
-# One run at a time in a root: a second waits for the first.
+# One run at a time in a root: a second waits for the first, saying so, for
+# NOVEMO_ROOT_WAIT seconds at most (an hour by default).
 exec 9>"$root.lock"
-flock 9
+if ! flock -n 9; then
+  wait=${NOVEMO_ROOT_WAIT:-3600}
+  echo "novemo: another run is using the Debian $suite root ($root.lock); waiting for it, at most $wait s" >&2
+  flock -w "$wait" 9 || {
+    echo "novemo: gave up after $wait s: another run still uses the Debian $suite root; try again when it has ended" >&2
+    exit 1
+  }
+fi
 if [ "$(cat "$stamp" 2>/dev/null)" != "$suite $include" ]; then
   echo "novemo: making a Debian $suite root in $root (about a minute)" >&2
   # A run killed before it unmounted leaves this machine's /dev, /proc and /sys

@@ -9,9 +9,15 @@ set -euo pipefail
 ports=${NOVEMO_VNC_PORTS:-5900-5999}
 first=${ports%-*}
 last=${ports#*-}
-for tool in Xvfb x11vnc xauth; do
-  command -v "$tool" >/dev/null || { echo "novemo: $tool is missing (Debian: xvfb, x11vnc, xauth)" >&2; exit 1; }
+for tool in Xvfb x11vnc xauth dbus-daemon; do
+  command -v "$tool" >/dev/null ||
+    { echo "novemo: $tool is missing (Debian: xvfb, x11vnc, xauth, dbus-daemon)" >&2; exit 1; }
 done
+
+# Started as a command of a terminal, the game takes Ctrl-C, which a shell's
+# background job would ignore; started with it ignored (nohup ... &), it ignores it too.
+takes_int=(env --default-signal=INT)
+(($(printf '%d' "0x$(sed -n 's/^SigIgn:[[:space:]]*//p' /proc/$$/status)") & 2)) && takes_int=()
 
 # Cookie, password and logs live in a folder only this user can read (mktemp: 0700).
 umask 077
@@ -104,7 +110,19 @@ if [ -z "$port" ]; then
   exit 1
 fi
 
+# A session bus of the run's own, in the private folder: finding none, the
+# game would launch one on the display (dbus-launch --autolaunch), and that
+# one outlives the run.
+setsid dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 \
+  3>"$work/bus-address" 2>"$work/bus.log" &
+pids+=($!)
+until [ -s "$work/bus-address" ]; do
+  kill -0 "${pids[-1]}" 2>/dev/null || { echo "novemo: the session bus did not start" >&2; exit 1; }
+  sleep 0.05
+done
+
 echo "novemo: no display found; connect a VNC viewer to localhost:$port, password: $password"
-DISPLAY=$display QT_QPA_PLATFORM=xcb "$@" &
+DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus-address") QT_QPA_PLATFORM=xcb \
+  "${takes_int[@]}" "$@" &
 game=$!
 wait "$game"

@@ -1,5 +1,8 @@
 // Start-up, new game, levels and shutdown.
 
+#include <string>
+#include <utility>
+
 #include "main_window/frmMain.h"
 
 namespace novemo {
@@ -16,6 +19,12 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
   if (unloaded_) return;
+  // Ended by the system at the name box: the place goes under what is typed
+  // so far, as if it had been confirmed.
+  if (naming_ >= 0) {
+    std::string name = platform_.input.Typed();
+    if (!name.empty()) Unsaved(naming_).push_back(Place{std::move(name), state_.ElapsedTime});
+  }
   SaveScores();
   unloaded_ = true;
 }

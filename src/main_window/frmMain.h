@@ -126,6 +126,7 @@ class frmMain final : public TrayOwner {
   std::array<std::vector<Place>, 2> unsaved_;
   bool storedLevel_ = false;  // the level the store held at start
   bool storeProblemReported_ = false;
+  int naming_ = -1;  // the level's offset while the name box for a place is open
 };
 
 }  // namespace novemo

@@ -36,6 +36,7 @@ class MemoryMessages final : public MessageDialog {
 class MemoryInput final : public InputDialog {
  public:
   std::string Ask(std::string_view prompt, std::string_view title) override;
+  std::string Typed() const override { return typed; }
 
   struct Asked {
     std::string prompt;
@@ -43,6 +44,7 @@ class MemoryInput final : public InputDialog {
   };
   std::vector<Asked> asked;
   std::deque<std::string> answers;  // when none is left, the box is cancelled
+  std::string typed;
 };
 
 class MemoryBeeper final : public Beeper {

@@ -30,6 +30,8 @@ class InputDialog {
  public:
   virtual ~InputDialog() = default;
   virtual std::string Ask(std::string_view prompt, std::string_view title) = 0;
+  // While Ask's box is open: what has been typed into it so far.
+  virtual std::string Typed() const = 0;
 };
 
 class Beeper {

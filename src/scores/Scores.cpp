@@ -119,9 +119,12 @@ void frmMain::RecordScore(std::int16_t offset) {
   platform_.store.Refresh(kStoreApp);
   ReadPlaces();
   if (RankTime(Places(offset), E) != 0) {
+    naming_ = offset;
     const std::string name = platform_.input.Ask(
         platform_.text.Tr("Scores", "You have reached the top 3 Scores\nPlease enter your name."),
         platform_.text.Tr("Scores", "Name"));
+    naming_ = -1;
+    if (unloaded_) return;  // the place went to the store as the game was unloaded
     if (!name.empty()) SavePlace(offset, Place{name, E});
   }
   mnScore_Click();

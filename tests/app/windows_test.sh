@@ -4,11 +4,13 @@
 # their icon and version and import Windows' own DLLs only; a silent install
 # (files, shortcut, uninstall entry); the window "Novemo 1.2" with a close box
 # only, its client area and the centre cell active; a win, the name box, the
-# table and the place in the store; the level stored as the session ends;
-# setup and removal refused while the game runs, a folder of other files
-# refused, an upgrade moved by /D; a silent removal that keeps the scores;
-# and the zip's game started where it was unpacked. (Keys and what a screen
-# reader reads: UiaTest.cpp.)
+# table and the place in the store; the level and the place typed at the name
+# box stored as the session ends; setup and the registered removal refused
+# while the game runs; a folder of other files refused, and for every user
+# one outside Program Files; a move that fails keeping the earlier copy, an
+# upgrade moved by /D; each exit code; a silent removal that keeps the scores
+# and the player's own file; and the zip's game started where it was
+# unpacked. (Keys and what a screen reader reads: UiaTest.cpp.)
 #   xvfb-run -a windows_test.sh BUILD_DIR NSIS_SCRIPT
 set -u
 build=$(cd "$1" && pwd)
@@ -77,6 +79,12 @@ menu() { # menu UPS: the File item that many up from its foot (1: Exit, 2: Score
   for _ in $(seq "$1"); do xdotool key Up; done
   xdotool key Return
 }
+run() { # run COMMAND-LINE: as Windows' command prompt runs it, for its exit code
+  printf '%s\r\nexit %%ERRORLEVEL%%\r\n' "$1" >"$work/run.bat" && "$wine" cmd /c "Z:${work//\//\\}\\run.bat" >/dev/null
+}
+remove() { # the quiet removal the entry registers, as a deployment tool runs it
+  run "$("$wine" reg query "$key\\Novemo" /v QuietUninstallString | sed -n 's/.*REG_SZ *//p' | tr -d '\r')"
+}
 quit() {
   menu 1
   timeout 10 tail --pid="$game" -f /dev/null || fail "Exit did not end the game"
@@ -87,7 +95,7 @@ start "$apps/novemo.exe"
 "$wine" "$setup" /S
 [ $? = 32 ] && "$wine" reg query "$key\\Novemo" /v DisplayVersion | grep -q 'REG_SZ    1\.2' ||
   fail "a setup over the running game did not refuse"
-"$wine" "$apps/uninstall.exe" /S "_?=C:\\users\\$(whoami)\\AppData\\Local\\Programs\\Novemo"
+remove
 [ $? = 32 ] && [ -f "$apps/novemo.exe" ] && [ -f "$shortcut" ] || fail "a removal under the running game did not refuse"
 xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x[0-9a-f]*, 0x24,' ||
   fail "not a close box only: $(xprop -id "$window" _MOTIF_WM_HINTS)"
@@ -107,12 +115,18 @@ box Novemo | grep -q "1\.  .*Wendy.* - [0-9:]*$" || fail "not in the table"
 quit
 grep -q '^Player4=Wendy' "$store" || fail "not stored in $store"
 start "$apps/novemo.exe"
-# Level > Difficult, then the session ends (logoff, shutdown): stored as at exit.
+# Level > Difficult and a win, then the session ends (logoff, shutdown) at the name box: stored
+# as at exit, the place under the name typed so far.
 xdotool mousemove --window "$window" 20 $((bar / 2)) click 1 sleep 0.5 key Right Down Return
 sleep 0.5
+xdotool key ctrl+q Left
+box Result >/dev/null
+name=$(find_window Name) && [ -n "$name" ] || fail "no name box"
+xdotool windowfocus --sync "$name" type Xena
 "$wine" wineboot --end-session
 timeout 10 tail --pid="$game" -f /dev/null || fail "the session's end did not end the game"
-grep -q '^Level=True' "$store" && grep -q '^Player4=Wendy' "$store" || fail "not stored at the session's end: $(cat "$store")"
+grep -q '^Level=True' "$store" && grep -q '^Player1=Xena' "$store" && grep -q '^Player4=Wendy' "$store" ||
+  fail "not stored at the session's end: $(cat "$store")"
 
 # A newer version: never into a folder of other files; moved by /D, the old copy gone with its
 # entry, so one copy, one entry, the new version.
@@ -122,6 +136,18 @@ makensis -V1 -DVERSION=9.9 -DPUBLISHER=Test -DSTAGE="$stage" -DICON="$build/nove
 mkdir "$WINEPREFIX/drive_c/Stuff" && echo mine >"$WINEPREFIX/drive_c/Stuff/README.txt"
 "$wine" "$work/newer.exe" /S '/D=C:\Stuff'
 [ $? = 80 ] && [ "$(cat "$WINEPREFIX/drive_c/Stuff/"*)" = mine ] || fail "installed among other files"
+# For every user, never outside Program Files nor below folders it would make: 87, nothing made.
+"$wine" "$work/newer.exe" /S /ALLUSERS '/D=C:\Shared\Novemo'
+[ $? = 87 ] && run "Z:${work//\//\\}\\newer.exe /S /ALLUSERS /D=C:\\Program Files\\New\\Novemo"
+[ $? = 87 ] && [ ! -e "$WINEPREFIX/drive_c/Shared" ] && [ ! -e "$WINEPREFIX/drive_c/Program Files/New" ] ||
+  fail "installed for every user outside Program Files or below a new folder"
+# A move that cannot write the new copy (a folder stands where a file goes) exits 2, keeping the
+# earlier copy, its shortcut and its entry.
+mkdir -p "$WINEPREFIX/drive_c/Games/Novemo/COPYING.txt" && : >"$WINEPREFIX/drive_c/Games/Novemo/novemo.exe"
+"$wine" "$work/newer.exe" /S '/D=C:\Games\Novemo'
+[ $? = 2 ] && [ -f "$apps/novemo.exe" ] && [ -f "$shortcut" ] && "$wine" reg query "$key\\Novemo" |
+  grep -q 'DisplayVersion    REG_SZ    1\.2' || fail "a move that failed did not keep the earlier copy"
+rm -r "$WINEPREFIX/drive_c/Games"
 "$wine" "$work/newer.exe" /S '/D=C:\Games\Novemo' || fail "no upgrade"
 apps=$WINEPREFIX/drive_c/Games/Novemo
 [ "$("$wine" reg query "$key" | grep -c 'Novemo')" = 1 ] || fail "two uninstall entries"
@@ -130,10 +156,19 @@ apps=$WINEPREFIX/drive_c/Games/Novemo
 [ "$(find "$WINEPREFIX/drive_c" -name novemo.exe)" = "$apps/novemo.exe" ] && [ -f "$shortcut" ] ||
   fail "not one copy, in the folder chosen, with its shortcut"
 
-# The uninstaller runs on from a copy of itself: its work is waited for.
-"$wine" "$apps/uninstall.exe" /S
-for _ in $(seq 100); do [ -e "$apps" ] || [ -e "$shortcut" ] || break; sleep 0.2; done
-[ ! -e "$apps" ] && [ ! -e "$shortcut" ] || fail "left behind: $(ls "$apps" "$shortcut" 2>&1)"
+# The registered removal: with a file it installed held open by another program it exits 5, still
+# listed; then every file it installed goes, and its shortcut and entry, but the player's own file
+# stays in its folder. Its uninstaller goes once it has ended.
+echo mine >"$apps/notes.txt"
+"$wine" cmd /c 'ping -n 8 127.0.0.1 >nul <C:\Games\Novemo\COPYING.txt' & holder=$!
+for _ in $(seq 100); do ls -l /proc/[0-9]*/fd 2>/dev/null | grep -q 'Novemo/COPYING.txt$' && break; sleep 0.1; done
+remove
+[ $? = 5 ] && "$wine" reg query "$key\\Novemo" >/dev/null 2>&1 || fail "a removal that failed is not told"
+wait $holder
+remove || fail "the removal failed"
+for _ in $(seq 100); do [ -e "$apps/uninstall.exe" ] || break; sleep 0.2; done
+[ "$(ls "$apps" 2>&1)" = notes.txt ] || fail "not the player's file alone in its folder: $(ls "$apps" 2>&1)"
+[ ! -e "$shortcut" ] || fail "the shortcut is left"
 "$wine" reg query "$key\\Novemo" >/dev/null 2>&1 && fail "the uninstall entry is left"
 grep -q '^Player4=Wendy' "$store" || fail "the scores went with the game"
 

@@ -192,6 +192,15 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
   if (afterEvent) afterEvent();
 }
 
+void BoardView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Qt tells assistive technology that the board has the focus once this
+  // returns; the active cell is told after that, so that a screen reader
+  // names the cell (Qt's AT-SPI bridge does not ask the board which).
+  focusedCell_ = -1;
+  QMetaObject::invokeMethod(this, &BoardView::Sync, Qt::QueuedConnection);
+}
+
 void BoardView::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   // Focus that leaves with the whole window (another window, a box, the menu)

@@ -52,11 +52,18 @@ MsgAnswer QtMessages::Show(std::string_view text, std::string_view title, MsgIco
 std::string QtInput::Ask(std::string_view prompt, std::string_view title) {
   if (host_.ending) return {};
   host_.Prepare();
-  bool ok = false;
-  const QString typed = QInputDialog::getText(host_.parent, DisplayText(title), DisplayText(prompt),
-                                              QLineEdit::Normal, QString(), &ok);
+  QInputDialog box(host_.parent);
+  box.setWindowTitle(DisplayText(title));
+  box.setLabelText(DisplayText(prompt));
+  open_ = &box;
+  const bool ok = box.exec() == QDialog::Accepted;
+  open_ = nullptr;
   host_.Finish();
-  return ok ? typed.toStdString() : std::string();
+  return ok ? box.textValue().toStdString() : std::string();
+}
+
+std::string QtInput::Typed() const {
+  return open_ ? open_->textValue().toStdString() : std::string();
 }
 
 void QtBeeper::Beep() {

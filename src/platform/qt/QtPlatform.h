@@ -3,6 +3,7 @@
 // The platform interfaces on Qt: message and input boxes and the beep. The
 // settings store is in QtSettingsStore.h.
 
+#include <QInputDialog>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -43,9 +44,11 @@ class QtInput final : public InputDialog {
  public:
   explicit QtInput(ModalHost& host) : host_(host) {}
   std::string Ask(std::string_view prompt, std::string_view title) override;
+  std::string Typed() const override;
 
  private:
   ModalHost& host_;
+  QPointer<QInputDialog> open_;
 };
 
 class QtBeeper final : public Beeper {

@@ -48,18 +48,23 @@ class PrivateCopy {
   QTemporaryDir folder_;
 };
 
-// Replaces the file with `bytes`; the reason when it cannot. On Windows a
-// file cannot be replaced while another program has it open without sharing
-// its deletion (an antivirus scan, the search indexer, another copy reading
-// it), so a failed replace is tried again for a while.
 // Why the store cannot be used, in the player's language: the logic puts it
 // into its warnings as it is.
 std::string Reason(const char* why) {
   return QCoreApplication::translate("SettingsStore", why).toStdString();
 }
 
+// On Windows a file cannot be replaced while another program has it open
+// without sharing its deletion (an antivirus scan, the search indexer, another
+// copy reading it), so a failed replace is tried again for a while. A copy
+// waiting for the lock meanwhile waits that out, and the reading back, before
+// it says the lock was kept from it.
+constexpr int kReplacePatienceMs = 5000;
+constexpr int kLockPatienceMs = kReplacePatienceMs + 2000;
+
+// Replaces the file with `bytes`; the reason when it cannot.
 QString Replace(const QString& path, const QByteArray& bytes) {
-  const QDeadlineTimer patience(5000);
+  const QDeadlineTimer patience(kReplacePatienceMs);
   for (;;) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
@@ -100,7 +105,7 @@ struct QtSettingsStore::Store {
     lockProblem.clear();
     QDir().mkpath(QFileInfo(path).absolutePath());
     lock = std::make_unique<QLockFile>(path + QStringLiteral(".game.lock"));
-    if (!lock->tryLock(5000)) {
+    if (!lock->tryLock(kLockPatienceMs)) {
       lockProblem =
           lock->error() == QLockFile::LockFailedError
               ? Reason(

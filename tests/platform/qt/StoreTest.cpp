@@ -126,23 +126,23 @@ INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStore, ::testing::Values(Broken::RandomByt
 // deletion (a scan, the indexer, another copy reading it). A win waits that
 // out for a while: held on, the failure is reported; let go within a second,
 // the places are stored.
+HANDLE Hold(const QString& path) {
+  return CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+}
 TEST(StoreHeld, AWinWaitsOutAnotherProgramReadingTheStoreForAWhile) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
   Put(path, "[Scores]\n");
-  const auto hold = [&] {
-    return CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  };
   QtSettingsStore store(folder.path());
   testing::Game game(1, store);
   game.Load();
   game.Ticks(5);
-  HANDLE held = hold();
+  HANDLE held = Hold(path);
   game.Win("Ann");
   EXPECT_TRUE(Told(game, "could not save"));
   CloseHandle(held);
-  held = hold();
+  held = Hold(path);
   std::thread release([held] {
     Sleep(1000);
     CloseHandle(held);
@@ -152,6 +152,30 @@ TEST(StoreHeld, AWinWaitsOutAnotherProgramReadingTheStoreForAWhile) {
   game.Win("Bob");
   release.join();
   EXPECT_TRUE(Layout(path).startsWith("Player4=Bob|Player5=Ann|"));
+}
+
+// A second copy that waits for the lock while the first one's save waits out
+// a held file meets no lock problem: it waits longer, and stores once the
+// file is let go.
+TEST(StoreHeld, ASecondCopyWaitsOutTheFirstCopysRetries) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("Novemo/Novemo.conf"));
+  Put(path, "[Scores]\n");
+  const HANDLE held = Hold(path);
+  QtSettingsStore first(folder.path()), second(folder.path());
+  first.Lock("Novemo");
+  first.Write("Novemo", "Scores", "Level", "True");
+  SettingsStore::Report told;
+  std::thread waiting([&] {
+    second.Lock("Novemo");
+    second.Write("Novemo", "Scores", "Player1", "Bob");
+    told = second.Commit();
+  });
+  Sleep(500);
+  EXPECT_FALSE(first.Commit().ok);
+  CloseHandle(held);
+  waiting.join();
+  EXPECT_TRUE(told.ok) << told.reason;
 }
 #endif
 

@@ -3,7 +3,8 @@
 #
 # Run by ctest on a private X server and session bus: atspi_test.py GAME. It
 # checks the 81 named cells (their givens read as a puzzle), that the focused
-# cell follows the green frame and says so by an event, that no cell is showing
+# cell follows the green frame and says so by an event (also when a box
+# closes), that no cell is showing
 # after a confirmed Give Up and that all come back with a new game, the board's
 # going and coming told by events.
 # Exits 77 (skipped) with the reason when the AT-SPI bus cannot run.
@@ -37,7 +38,7 @@ def wait_for(what, condition, seconds=10, must=True):
 
 
 def find(node, roles, name):
-    if node.getRoleName() in roles and node.name == name:
+    if node.getRoleName() in roles and re.fullmatch(name, node.name or ""):
         return node
     return next((f for f in (find(c, roles, name) for c in node if c) if f), None)
 
@@ -102,10 +103,25 @@ def check(app):
     wait_for("the focus to follow a click",
              lambda: focused() == [cells[0].name] and cells[0].name in told)
 
-    key(ord("g"), control=True)  # Give Up, and Return for Yes
-    question = wait_for("the Give Up question", lambda: find(app, ["dialog", "alert"], "Give Up"))
-    wait_for("the question to have the keys",
-             lambda: question.getState().contains(pyatspi.STATE_ACTIVE))
+    def question():  # Give Up's question, once it has the keys
+        key(ord("g"), control=True)
+        wait_for("the Give Up question", lambda: next((w for w in app if w and w.name == "Give Up" and
+                                                       w.getState().contains(pyatspi.STATE_ACTIVE)), None))
+
+    # Answered No, the question hands the focus back to the cell and says so
+    # at once, not with the next clock tick: opened just after a tick, it has
+    # told before the next one is due.
+    clock = find(app, ["label"], r"\d\d:\d\d")
+    time_shown = clock.name
+    wait_for("a clock tick", lambda: clock.name != time_shown)
+    question()
+    told.clear()
+    escaped = time.monotonic()
+    key(0xFF1B)  # Escape: No
+    wait_for("the cell told after the question", lambda: cells[0].name in told)
+    assert time.monotonic() - escaped < 0.5, "the cell told only with the next clock tick"
+    shown.clear()
+    question()  # and Return for Yes
     key(0xFF0D)
     wait_for("no cell showing, and told", lambda: seen(False) and shown == [0])
     assert not focused(), focused()
@@ -163,7 +179,7 @@ try:
     english_cells = play("C.UTF-8", lambda app: check(app) or cell_places(app))
     play("de_DE.UTF-8", german)
     play("ar_EG.UTF-8", lambda app: arabic(app, english_cells))
-    print("81 named cells; the focus follows the frame and is told; hidden after Give Up;"
+    print("81 named cells; the focus follows the frame and is told, also as a box closes; hidden after Give Up;"
           " German words and buttons; Arabic menus mirrored, the board as in English")
 except Exception as error:  # dbus-run-session's error output is the daemon's noise
     print("failed: %s: %s" % (type(error).__name__, error))
