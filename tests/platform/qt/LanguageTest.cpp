@@ -11,18 +11,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QXmlStreamReader>
-#include <memory>
 
 #include "platform/Memory.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtLanguage.h"
-
-// Languages by name in the tests' reports.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << text.toStdString();
-}
 
 namespace novemo {
 namespace {
@@ -33,15 +26,11 @@ TEST(Language, IsTheFirstOfTheDesktopsThatTheGameSpeaks) {
     QStringList preferred;
     const char* chosen;
   } cases[] = {
-      {{"de-DE", "de-Latn-DE", "de"}, "de"},
-      {{"de-AT", "de"}, "de"},                     // another country's German
+      {{"de-AT", "de-Latn-AT", "de"}, "de"},       // another country's German
       {{"fr-FR", "fr", "de-DE", "de"}, "de"},      // the next language the game speaks
       {{"pt-PT"}, "pt_BR"},                        // the same language and script
       {{"zh-TW", "zh-Hant-TW", "zh-Hant"}, "en"},  // another script: not Simplified Chinese
-      {{"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
-      {{"ar-EG", "ar"}, "ar"},
-      {{"en-GB", "de-DE"}, "en"},  // English first: the source texts
-      {{"C"}, "en"},
+      {{"en-GB", "de-DE"}, "en"},                  // English first: the source texts
       {{"C", "de-DE"}, "de"},
       {{}, "en"},
   };
@@ -61,9 +50,7 @@ TEST(Language, FollowsTheDesktopWithQtsOwnButtons) {
   const QString chosen = ChooseLanguage(QLocale::system().uiLanguages(), GameLanguages());
   ASSERT_EQ(chosen, expected) << QLocale::system().uiLanguages().join(' ').toStdString();
   const QtLanguage language(chosen);
-  QMessageBox box;
-  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-  EXPECT_NE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
+  EXPECT_NE(QMessageBox().addButton(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
   EXPECT_NE(language.Tr("Menu", "File"), "File");
 }
 
@@ -72,37 +59,29 @@ TEST(Language, FollowsTheDesktopWithQtsOwnButtons) {
 TEST(Language, CataloguesAreFinishedAndKeepTheirPlaceholders) {
   const QDir folder(QStringLiteral(NOVEMO_SOURCE_DIR "/translations"));
   if (!folder.exists()) GTEST_SKIP() << "no source tree here";
-  const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
-  const auto marks = [&](const QString& text) {
-    QStringList found;
-    for (const auto& match : placeholder.globalMatch(text))
-      found << match.captured();
-    found.sort();
-    return found << QString::number(text.count(QLatin1Char('\n')))
-                 << QString::number(text.count(QLatin1Char('&')));
+  const QRegularExpression entry(
+      QStringLiteral("<source>(.*?)</source>.*?<translation( type=\"unfinished\")?>(.*?)<"),
+      QRegularExpression::DotMatchesEverythingOption);
+  const auto marks = [](const QString& text) {
+    QStringList found = {QString::number(text.count(QLatin1Char('\n'))),
+                         QString::number(text.count(QLatin1String("&amp;")))};
+    for (int n = 1; n <= 9; ++n)
+      found << QString::number(text.count(QStringLiteral("%%1").arg(n)));
+    return found;
   };
   const QStringList files = folder.entryList({QStringLiteral("novemo_*.ts")});
   EXPECT_EQ(files.size(), GameLanguages().size());  // and no catalogue is left out
   for (const QString& name : files) {
     QFile file(folder.filePath(name));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader ts(&file);
-    QString source;
-    int messages = 0;
-    while (!ts.atEnd()) {
-      if (ts.readNext() != QXmlStreamReader::StartElement) continue;
-      if (ts.name() == QLatin1String("source")) source = ts.readElementText();
-      if (ts.name() != QLatin1String("translation")) continue;
-      const bool unfinished = !ts.attributes().value(QLatin1String("type")).isEmpty();
-      const QString translation = ts.readElementText();
-      ++messages;
-      EXPECT_TRUE(!unfinished && !translation.trimmed().isEmpty())
-          << name.toStdString() << ": " << source.toStdString();
-      EXPECT_EQ(marks(translation), marks(source))
-          << name.toStdString() << ": " << translation.toStdString();
+    int entries = 0;
+    for (const auto& found : entry.globalMatch(QString::fromUtf8(file.readAll()))) {
+      ++entries;
+      EXPECT_TRUE(found.captured(2).isEmpty() && !found.captured(3).trimmed().isEmpty() &&
+                  marks(found.captured(3)) == marks(found.captured(1)))
+          << name.toStdString() << ": " << found.captured(3).toStdString();
     }
-    EXPECT_FALSE(ts.hasError()) << name.toStdString();
-    EXPECT_GT(messages, 40) << name.toStdString();
+    EXPECT_GT(entries, 40) << name.toStdString();
   }
 }
 

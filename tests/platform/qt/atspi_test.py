@@ -4,9 +4,9 @@
 # Run by ctest on a private X server and session bus: atspi_test.py GAME. It
 # checks the 81 named cells (their givens read as a puzzle), that the focused
 # cell follows the green frame and says so by an event (also when a box
-# closes), that no cell is showing
-# after a confirmed Give Up and that all come back with a new game, the board's
-# going and coming told by events.
+# closes), that no cell is showing after a confirmed Give Up and that all come
+# back with a new game, the board's going and coming told by events; then, with
+# LANG German, the game's words and Qt's own buttons in German.
 # Exits 77 (skipped) with the reason when the AT-SPI bus cannot run.
 import os
 import re
@@ -129,34 +129,14 @@ def check(app):
     wait_for("every cell back, and told", lambda: seen(True) and shown == [0, 1])
 
 
-def extents(node, origin):  # where a node lies in its window
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return (box.x - origin.x, box.y - origin.y, box.width, box.height)
-
-
-def cell_places(app):
-    window = app.getChildAtIndex(0).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    board = wait_for("the board", lambda: next(
-        (t for t in (find(app, ["table"], n) for n in ("Board", "Spielfeld", "لوحة اللعب")) if t), None))
-    return [extents(board.getChildAtIndex(i), window) for i in range(81)]
-
-
 def german(app):  # the game's words and Qt's own buttons, in one language
-    for name in ("Datei", "Schwierigkeit", "Hilfe"):
-        wait_for(name, lambda: find(app, ["menu item"], name))
+    wait_for("the German menus", lambda: find(app, ["menu item"], "Datei") and find(app, ["menu item"], "Hilfe"))
     board = wait_for("the board", lambda: find(app, ["table"], "Spielfeld"))
     assert board.getChildAtIndex(0).name.startswith("Zeile 1, Spalte 1, "), board.getChildAtIndex(0).name
     question = wait_for("the Give Up question", lambda: click(board.getChildAtIndex(40)) or
                         key(ord("g"), control=True) or find(app, ["dialog", "alert"], "Aufgeben"))
     buttons = ["push button", "button"]  # AT-SPI 2.46 and 2.56
     assert find(question, buttons, "Ja") and find(question, buttons, "Nein"), "not Qt's German buttons"
-
-
-def arabic(app, english_cells):  # menus mirrored, the board as in English
-    window = app.getChildAtIndex(0).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    file, help = (wait_for(n, lambda: find(app, ["menu item"], n)) for n in ("ملف", "مساعدة"))
-    assert extents(file, window)[0] > extents(help, window)[0], "the menu bar is not mirrored"
-    assert cell_places(app) == english_cells, "the board moved"
 
 
 def play(language, body):
@@ -176,11 +156,10 @@ def play(language, body):
 
 
 try:
-    english_cells = play("C.UTF-8", lambda app: check(app) or cell_places(app))
+    play("C.UTF-8", check)
     play("de_DE.UTF-8", german)
-    play("ar_EG.UTF-8", lambda app: arabic(app, english_cells))
     print("81 named cells; the focus follows the frame and is told, also as a box closes; hidden after Give Up;"
-          " German words and buttons; Arabic menus mirrored, the board as in English")
+          " German words and buttons")
 except Exception as error:  # dbus-run-session's error output is the daemon's noise
     print("failed: %s: %s" % (type(error).__name__, error))
     sys.exit(1)
