@@ -61,7 +61,8 @@ for value in 'DisplayName    REG_SZ    Novemo' 'DisplayVersion    REG_SZ    1\.2
   grep -q "$value" <<<"$entry" || fail "the uninstall entry lacks $value: $entry"
 done
 
-find_window() { timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+# Searched again and again for a minute: xdotool's search fails outright when a window closes under it.
+find_window() { for _ in $(seq 300); do xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep . && return; sleep 0.2; done; }
 start() { # start EXE: its window, with the keyboard
   "$wine" "$1" >/dev/null 2>&1 & game=$!
   window=$(find_window 'Novemo 1\.2') && [ -n "$window" ] || fail "no window for $1"
