@@ -66,15 +66,20 @@ cookie=$(random 0-9a-f 32)
 : >"$XAUTHORITY"
 add_cookie() { printf 'add %s MIT-MAGIC-COOKIE-1 %s\n' "$1" "$cookie" | xauth -q source -; }
 add_cookie :0
+# started FILE WHAT: waits until the server started last writes FILE, and ends
+# the run, saying so, if it ends first.
+started() {
+  until [ -s "$1" ]; do
+    kill -0 "${pids[-1]}" 2>/dev/null || { echo "novemo: $2 did not start" >&2; exit 1; }
+    sleep 0.05
+  done
+}
 # The servers run in sessions of their own: a terminal's Ctrl-C or hang-up reaches this script
 # and the game, and the game still has its display while it stores what it keeps.
 setsid Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 800x600x24 -nolisten tcp \
   3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
-until [ -s "$work/display" ]; do
-  kill -0 "${pids[0]}" 2>/dev/null || { echo "novemo: the private X server did not start" >&2; exit 1; }
-  sleep 0.05
-done
+started "$work/display" "the private X server"
 display=":$(cat "$work/display")"
 add_cookie "$display"
 
@@ -116,10 +121,7 @@ fi
 setsid dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 \
   3>"$work/bus-address" 2>"$work/bus.log" &
 pids+=($!)
-until [ -s "$work/bus-address" ]; do
-  kill -0 "${pids[-1]}" 2>/dev/null || { echo "novemo: the session bus did not start" >&2; exit 1; }
-  sleep 0.05
-done
+started "$work/bus-address" "the session bus"
 
 echo "novemo: no display found; connect a VNC viewer to localhost:$port, password: $password"
 DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus-address") QT_QPA_PLATFORM=xcb \
